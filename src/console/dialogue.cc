@@ -1,0 +1,130 @@
+#include "console/dialogue.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "console/program_end.h"
+#include "console/reply.h"
+
+namespace ausweich {
+namespace {
+
+constexpr std::string_view kEndOfInputInReply = "fmt: end of file";
+constexpr std::string_view kReadAfterEnd = "read start: end of file";
+
+bool all_blank(const std::array<char, kReplyWidth>& field) {
+  return std::all_of(field.begin(), field.end(), [](char c) { return c == ' '; });
+}
+
+}  // namespace
+
+Dialogue::Dialogue(Terminal& terminal)
+    : terminal_(terminal), reader_(terminal), line_end_(terminal.line_end()) {}
+
+void Dialogue::put(std::string_view bytes) {
+  if (bytes.size() > out_.size() - used_) flush();
+  if (bytes.size() > out_.size()) {
+    terminal_.write(bytes.data(), bytes.size());
+    return;
+  }
+  std::memcpy(out_.data() + used_, bytes.data(), bytes.size());
+  used_ += bytes.size();
+}
+
+void Dialogue::put_number(std::int64_t n, std::size_t width) {
+  char digits[24];
+  std::size_t len = 0;
+  const bool negative = n < 0;
+  std::uint64_t u = negative ? 0 - static_cast<std::uint64_t>(n) : n;
+  do {
+    digits[sizeof digits - 1 - len++] = static_cast<char>('0' + u % 10);
+    u /= 10;
+  } while (u != 0);
+  if (negative) digits[sizeof digits - 1 - len++] = '-';
+  for (std::size_t i = len; i < width; ++i) put(" ");
+  put({digits + sizeof digits - len, len});
+}
+
+void Dialogue::end_line() {
+  put(line_end_);
+}
+
+void Dialogue::flush() {
+  if (used_ == 0) return;
+  terminal_.write(out_.data(), used_);
+  used_ = 0;
+}
+
+void Dialogue::line(std::string_view text) {
+  put(" ");
+  put(text);
+  end_line();
+}
+
+void Dialogue::empty() {
+  end_line();
+}
+
+void Dialogue::clear(int n) {
+  for (int i = 0; i < n; ++i) end_line();
+}
+
+void Dialogue::spaces() {
+  clear(30);
+}
+
+void Dialogue::wait_enter() {
+  flush();
+  if (input_end_met_) throw ProgramEnd{kStatusFailure, kReadAfterEnd};
+  if (reader_.read_line(nullptr, 0).input_ended) input_end_met_ = true;
+}
+
+void Dialogue::prompt(Code deflt) {
+  empty();
+  line("=====================================================");
+  put("        [Default: ");
+  put_number(deflt, 3);
+  put("]    Input=");
+  end_line();
+}
+
+void Dialogue::refuse(Code value) {
+  put(" falsche Eingabe : ");
+  put_number(value, 0);
+  end_line();
+}
+
+void Dialogue::read_reply(std::array<char, kReplyWidth>& aaa) {
+  flush();
+  if (input_end_met_) throw ProgramEnd{kStatusFailure, kReadAfterEnd};
+  aaa.fill(' ');
+  const LineReader::Line reply = reader_.read_line(aaa.data(), aaa.size());
+  // A last line without a line end counts only when it fills the field.
+  if (reply.input_ended && reply.filled < aaa.size()) {
+    throw ProgramEnd{kStatusFailure, kEndOfInputInReply};
+  }
+}
+
+void Dialogue::readc(Code kmax, Code& kkk) {
+  const Code kres = kkk;
+  for (;;) {
+    prompt(kkk);
+    std::array<char, kReplyWidth> aaa;
+    read_reply(aaa);
+    if (all_blank(aaa)) break;
+    const Conversion c = convert_reply(aaa);
+    if (c.kind == Conversion::Kind::kFailure)
+      throw ProgramEnd{kStatusFailure, c.diagnostic};
+    if (c.kind == Conversion::Kind::kValue) kkk = c.value;
+    if (kkk <= 0) {
+      line("#################### Ende des Programms ############");
+      throw ProgramEnd{kStatusQuit, {}};
+    }
+    if (kkk <= kmax) break;
+    refuse(kkk);
+    kkk = kres;
+  }
+  clear(50);
+}
+
+}  // namespace ausweich
