@@ -1,0 +1,16 @@
+#pragma once
+
+#include "analysis/visibility_guidance.h"
+#include "console/dialogue.h"
+#include "situation/situation.h"
+
+namespace ausweich {
+
+/// The path under the collision regulations (KVR): first the conduct in a
+/// fairway or a traffic separation scheme, then the encounter rules, which
+/// always end with one verdict. `indkvr` is 1 when the path is entered from
+/// the sea-area question, 2 when the waterways regime handed over to it.
+void collision_regulations(Dialogue& d, Situation& s, Code indkvr,
+                           VisibilityGuidance& guidance);
+
+}  // namespace ausweich

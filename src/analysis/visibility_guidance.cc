@@ -1,0 +1,66 @@
+#include "analysis/visibility_guidance.h"
+
+namespace ausweich {
+namespace {
+
+constexpr std::string_view kRahmen =
+    "#####################################################";
+
+void hoerwache(Dialogue& d) {
+  d.line("Von wo aus hoeren Sie das Nebelsignal ? ");
+  d.empty();
+  d.line(kRahmen);
+  d.line(" vorlicher als querab      =  STOP !!!");
+  d.line(" (Kursaenderung erst bei SICHT des Gegners !)");
+  d.empty();
+  d.line(" achterlicher als querab:      Kursaenderung:   ");
+  d.line("               BB  achtern =     45 grd StB      -->");
+  d.line("               StB achtern =  45 grd BB      <-- ");
+  d.line(kRahmen);
+  d.empty();
+}
+
+void radar(Dialogue& d) {
+  d.line("Von wo aus sehen Sie den Gegner kommen ? ");
+  d.empty();
+  d.line(kRahmen);
+  d.line("      aus Richtung     Ausweichen nach");
+  d.line("            12 Uhr =      90 grd StB       --->");
+  d.line("            01 Uhr =      90 grd StB       --->");
+  d.line("            02 Uhr =      -- Aufstoppen   0  ");
+  d.line("            03 Uhr =   60 grd BB       <--");
+  d.line("            04 Uhr =   60 grd BB       <--");
+  d.line("            05 Uhr =   30 grd BB        <-");
+  d.line("            06 Uhr =      30 grd StB       ->");
+  d.line("            07 Uhr =      30 grd StB       ->");
+  d.line("            08 Uhr =      60 grd StB       -->");
+  d.line("            09 Uhr =      60 grd StB       -->");
+  d.line("            10 Uhr =      60 grd StB       -->");
+  d.line("            11 Uhr =      90 grd StB       --->");
+  d.line(kRahmen);
+  d.empty();
+}
+
+}  // namespace
+
+void VisibilityGuidance::regel19(Dialogue& d) {
+  d.empty();
+  d.line("Wollen Sie Zusatzinformationen zu Regel 19 KVR?");
+  d.empty();
+  d.line("   1=nein,    2=ja");
+  d.empty();
+  d.readc(2, j0_);
+  if (j0_ == 1) return;
+  d.line("Fahren Sie nur mit HOERWACHE, oder unter RADAR ?");
+  d.empty();
+  d.line("                 1=HOERWACHE,          2=RADAR");
+  d.empty();
+  d.readc(2, jr_);
+  if (jr_ == 1) {
+    hoerwache(d);
+  } else {
+    radar(d);
+  }
+}
+
+}  // namespace ausweich
