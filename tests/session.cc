@@ -1,0 +1,90 @@
+#include "session.h"
+
+#include <cstdlib>
+
+#include "analysis/main_loop.h"
+#include "console/string_terminal.h"
+
+namespace ausweich::testing {
+
+Session run_session(std::string_view input) {
+  StringTerminal terminal(input);
+  const int status = run(terminal);
+  return {terminal.output(), status, terminal.diagnostics()};
+}
+
+std::string analysis(std::initializer_list<std::string_view> answers) {
+  std::string in = "\n\n";
+  for (std::string_view a : answers) {
+    in += a;
+    in += '\n';
+  }
+  return in + "\n";
+}
+
+namespace {
+
+void flush_empties(std::string& result, int& empties) {
+  if (empties == 0) return;
+  result += '~';
+  result += std::to_string(empties);
+  result += '\n';
+  empties = 0;
+}
+
+}  // namespace
+
+std::string condense(std::string_view out) {
+  std::string result;
+  int empties = 0;
+  std::size_t pos = 0;
+  while (pos < out.size()) {
+    std::size_t end = out.find('\n', pos);
+    if (end == std::string_view::npos) end = out.size();
+    const std::string_view line = out.substr(pos, end - pos);
+    pos = end + 1;
+    if (line.empty()) {
+      ++empties;
+      continue;
+    }
+    flush_empties(result, empties);
+    result.append(line);
+    result += '\n';
+  }
+  flush_empties(result, empties);
+  return result;
+}
+
+std::string verdict(const Session& s, int n) {
+  const std::string screen = condense(s.out);
+  constexpr std::string_view kEnde = "             <=== ENDE der ANALYSE ===>\n";
+  std::size_t ende = std::string::npos;
+  for (int i = 0; i <= n; ++i) {
+    ende = screen.find(kEnde, ende == std::string::npos ? 0 : ende + 1);
+    if (ende == std::string::npos) return "<no end of analysis>";
+  }
+  const std::size_t prompt = screen.rfind("]    Input=\n", ende);
+  const std::size_t from = prompt == std::string::npos ? 0 : prompt + 12;
+  return screen.substr(from, ende - from);
+}
+
+std::vector<int> defaults(const Session& s) {
+  std::vector<int> shown;
+  constexpr std::string_view kPrompt = "\n        [Default: ";
+  for (std::size_t pos = s.out.find(kPrompt); pos != std::string::npos;
+       pos = s.out.find(kPrompt, pos + 1)) {
+    shown.push_back(std::atoi(s.out.c_str() + pos + kPrompt.size()));
+  }
+  return shown;
+}
+
+int count(std::string_view haystack, std::string_view needle) {
+  int n = 0;
+  for (std::size_t pos = haystack.find(needle); pos != std::string_view::npos;
+       pos = haystack.find(needle, pos + needle.size())) {
+    ++n;
+  }
+  return n;
+}
+
+}  // namespace ausweich::testing
