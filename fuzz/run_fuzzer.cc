@@ -1,0 +1,86 @@
+// Fuzz target: a whole run of the advisor fed arbitrary bytes as its input.
+//
+// Whatever the input, a run must end in an orderly way: status 0 (the user
+// quit) or 2 (unreadable reply or end of input), whole lines on the screen,
+// one diagnostic line exactly when it failed, and no read of the input after
+// the input has ended.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "analysis/main_loop.h"
+#include "console/string_terminal.h"
+
+namespace {
+
+/// An in-memory terminal that insists on never being read again once it has
+/// reported the end of input, and that hands the input over in pieces of a
+/// size taken from the input, so that the reader is exercised at every
+/// boundary.
+class WatchfulTerminal final : public ausweich::Terminal {
+ public:
+  WatchfulTerminal(std::string_view input, std::size_t chunk) : inner_(input, chunk) {}
+
+  std::size_t read(char* buf, std::size_t n) override {
+    if (ended_) std::abort();  // read past the end of the input
+    const std::size_t k = inner_.read(buf, n);
+    ended_ = k == 0;
+    return k;
+  }
+  void write(const char* buf, std::size_t n) override { inner_.write(buf, n); }
+  void diagnostic(std::string_view line) override { inner_.diagnostic(line); }
+
+  const ausweich::StringTerminal& inner() const { return inner_; }
+
+ private:
+  ausweich::StringTerminal inner_;
+  bool ended_ = false;
+};
+
+bool known_diagnostic(std::string_view d) {
+  for (std::string_view k :
+       {"invalid number: incomprehensible list input\n",
+        "invalid integer: read unexpected character\n",
+        "bad repetition count: incomprehensible list input\n",
+        "exponent field: incomprehensible list input\n", "list in: end of file\n",
+        "fmt: end of file\n", "read start: end of file\n"}) {
+    if (d == k) return true;
+  }
+  return false;
+}
+
+void check(bool ok) {
+  if (!ok) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  // Pieces of 1 to 8 bytes for some inputs, the whole input at once for most.
+  const std::size_t chunk = size % 3 == 0 ? 1 + size % 8 : SIZE_MAX;
+  WatchfulTerminal terminal(input, chunk);
+  const int status = ausweich::run(terminal);
+  const std::string& out = terminal.inner().output();
+  const std::string& err = terminal.inner().diagnostics();
+
+  check(status == 0 || status == 2);
+  check(out.empty() || out.back() == '\n');
+  check(terminal.inner().unread() <= size);
+  if (status == 0) {
+    constexpr std::string_view kEnd =
+        " #################### Ende des Programms ############\n";
+    check(err.empty());
+    check(out.size() >= kEnd.size() &&
+          std::string_view(out).substr(out.size() - kEnd.size()) == kEnd);
+  } else {
+    check(known_diagnostic(err));
+    // The end of input can only be met once every byte has been read.
+    if (err == "fmt: end of file\n" || err == "read start: end of file\n") {
+      check(terminal.inner().unread() == 0);
+    }
+  }
+  return 0;
+}
