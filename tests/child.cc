@@ -23,7 +23,11 @@ constexpr auto kPromptLimit = std::chrono::seconds(20);
 /// Sets up the child's side after fork and runs the binary. Only calls that
 /// are safe between fork and exec.
 [[noreturn]] void exec_child(const ChildOptions& options, int in, int out, int err) {
-  dup2(in, STDIN_FILENO);
+  if (options.stdin_closed) {
+    close(STDIN_FILENO);
+  } else {
+    dup2(in, STDIN_FILENO);
+  }
   if (options.stdout_mode == ChildStdout::kClosed) {
     close(STDOUT_FILENO);
   } else {

@@ -18,6 +18,7 @@ enum class ChildStdout {
 
 struct ChildOptions {
   bool ignore_interrupt = false;  // start with SIGINT ignored
+  bool stdin_closed = false;      // start without standard input
   ChildStdout stdout_mode = ChildStdout::kPipe;
 };
 

@@ -71,6 +71,18 @@ TEST(HostileInputTest, BytesThatAreNoTextAreOrdinaryCharacters) {
   EXPECT_EQ(r.out, run_session("\n\n2\n2\n2\n1\nx\n").out);
 }
 
+// Without standard input at all the run meets the end of input at once: the
+// title's Enter wait returns, the info screen's read fails.
+TEST(HostileInputTest, NoStandardInputIsTheEndOfInput) {
+  Child child({.stdin_closed = true});
+  const ChildResult r = child.finish(std::chrono::seconds(10));
+  ASSERT_FALSE(r.hung);
+  ASSERT_TRUE(r.exited);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "read start: end of file");
+  EXPECT_EQ(r.out, run_session("").out);
+}
+
 struct Screen {
   const char* name;
   ChildStdout mode;

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/signalfd.h>
@@ -15,6 +16,16 @@ namespace {
 bool ignored_at_start(int signo) {
   struct sigaction current {};
   return sigaction(signo, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
+}
+
+/// Moves a descriptor of our own above the three standard streams. Started
+/// with one of them closed, the program would otherwise get that number for
+/// it and take, say, the signal descriptor for its input and wait forever.
+int above_standard_streams(int fd) {
+  if (fd < 0 || fd > STDERR_FILENO) return fd;
+  const int moved = fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+  ::close(fd);
+  return moved;
 }
 
 void write_all(int fd, const char* buf, std::size_t n) {
@@ -42,7 +53,7 @@ class PosixTerminal final : public Terminal {
       if (!ignored_at_start(signo)) sigaddset(&requests, signo);
     }
     if (sigprocmask(SIG_BLOCK, &requests, nullptr) == 0) {
-      signal_fd_ = signalfd(-1, &requests, SFD_CLOEXEC);
+      signal_fd_ = above_standard_streams(signalfd(-1, &requests, SFD_CLOEXEC));
     }
   }
 
