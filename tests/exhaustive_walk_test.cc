@@ -120,29 +120,31 @@ class Walker {
   void explore(std::vector<std::string>& answers, std::vector<std::string>& asked) {
     const Session s = run_session(input(answers));
     const std::string_view part = analysis_part(s.out);
-    SCOPED_TRACE("answers: " + path_name(answers));
+    const std::string where = "after the answers " + path_name(answers);
     if (s.err == "read start: end of file\n") {
-      finished(part, answers);
+      finished(part, answers, where);
       return;
     }
-    ASSERT_EQ(s.err, "fmt: end of file\n") << "status " << s.status;
+    ASSERT_EQ(s.err, "fmt: end of file\n") << "status " << s.status << ' ' << where;
     // A question waits: its line is the last one ending in '?' above the prompt.
     const std::size_t rule = part.rfind(kPromptRule);
-    ASSERT_NE(rule, std::string_view::npos);
+    ASSERT_NE(rule, std::string_view::npos) << where;
     const std::vector<std::string_view> above = lines_of(part.substr(0, rule));
     std::size_t q = above.size();
     while (q > 0 && !trimmed(above[q - 1]).ends_with('?')) --q;
-    ASSERT_GT(q, 0u) << "a prompt without a question";
+    ASSERT_GT(q, 0u) << "a prompt without a question " << where;
     const std::string question(trimmed(above[q - 1]));
     ASSERT_EQ(std::count(asked.begin(), asked.end(), question), 0)
-        << "asked twice: " << question;
+        << "asked twice: " << question << ' ' << where;
     questions_.insert(question);
 
     const int kmax = highest_answer(s.out, answers);
     std::string menu;
     for (std::size_t i = q - 1; i < above.size(); ++i)
       menu += std::string(above[i]) + "\n";
-    ASSERT_EQ(highest_menu_number(menu), kmax) << "menu and refusals disagree:\n" << menu;
+    ASSERT_EQ(highest_menu_number(menu), kmax)
+        << "menu and refusals disagree " << where << ":\n"
+        << menu;
 
     int shown = 0;
     std::sscanf(part.data() + rule + kPromptRule.size(), " [Default: %d]", &shown);
@@ -166,22 +168,24 @@ class Walker {
     std::string in = input(answers);
     for (int k = 9; k >= 1; --k) in += std::to_string(k) + "\n";
     const Session probe = run_session(in);
-    EXPECT_TRUE(probe.out.starts_with(out_so_far));
+    EXPECT_TRUE(probe.out.starts_with(out_so_far))
+        << "after the answers " << path_name(answers);
     const std::string_view after = std::string_view(probe.out).substr(out_so_far.size());
     const std::string_view refusals = after.substr(0, after.find("\n\n\n"));
     return 9 - count(refusals, kRefusal);
   }
 
-  void finished(std::string_view part, const std::vector<std::string>& answers) {
+  void finished(std::string_view part, const std::vector<std::string>& answers,
+                const std::string& where) {
     ++paths_;
     const std::size_t ende = part.find(kEnde);
-    ASSERT_NE(ende, std::string_view::npos) << "no end-of-analysis screen";
-    EXPECT_EQ(part.find(kEnde, ende + 1), std::string_view::npos);
+    ASSERT_NE(ende, std::string_view::npos) << "no end-of-analysis screen " << where;
+    EXPECT_EQ(part.find(kEnde, ende + 1), std::string_view::npos) << where;
     const std::string_view analysis = part.substr(0, ende);
-    EXPECT_EQ(count(analysis, "]    Input=\n"), static_cast<int>(answers.size()));
-    EXPECT_EQ(count(analysis, kRefusal), 0);
-    const std::string fault = frame_fault(analysis);
-    EXPECT_EQ(fault, "");
+    EXPECT_EQ(count(analysis, "]    Input=\n"), static_cast<int>(answers.size()))
+        << where;
+    EXPECT_EQ(count(analysis, kRefusal), 0) << where;
+    EXPECT_EQ(frame_fault(analysis), "") << where;
   }
 
   std::string earlier_;
