@@ -1,7 +1,7 @@
 // The advisor's binary as a process: exit statuses and diagnostics, the end
-// of input, interrupt and termination requests, hostile input and a screen
-// that cannot take output. What the process writes is compared with the same
-// run driven in-process, so both must agree byte for byte.
+// of input, interrupt and termination requests. What the process writes is
+// compared with the same run driven in-process, so both must agree byte for
+// byte.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -31,8 +31,8 @@ std::string first_line(const std::string& text) {
   return text.substr(0, text.find('\n'));
 }
 
-ChildResult run_binary(std::string_view input, const ChildOptions& options = {}) {
-  Child child(options);
+ChildResult run_binary(std::string_view input) {
+  Child child;
   child.send(input);
   return child.finish();
 }
