@@ -62,6 +62,14 @@ constexpr std::array kScenarios = {
     Scenario{"Von wo aus hoeren Sie", "2\n4\n2\n1\n2\n2\n1\n"},
 };
 
+constexpr std::string_view kQuit = "\n\n0\n";
+
+void append_analysis(std::string& input, const Scenario& s) {
+  input += "\n\n";  // title and info screen
+  input += s.replies;
+  input += "\n";  // end of the analysis
+}
+
 std::size_t count_lines(std::string_view text) {
   return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
 }
@@ -74,12 +82,7 @@ std::span<const Scenario> scenarios() {
 
 MixedSession mixed_session(int cycles) {
   std::string cycle;
-  for (const Scenario& s : kScenarios) {
-    cycle += "\n\n";  // title and info screen
-    cycle += s.replies;
-    cycle += "\n";  // end of the analysis
-  }
-  constexpr std::string_view kQuit = "\n\n0\n";
+  for (const Scenario& s : kScenarios) append_analysis(cycle, s);
   MixedSession session{{},
                        cycles * static_cast<int>(kScenarios.size()),
                        cycles,
@@ -89,6 +92,14 @@ MixedSession mixed_session(int cycles) {
   for (int i = 0; i < cycles; ++i) session.input += cycle;
   session.input += kQuit;
   return session;
+}
+
+std::string mixed_input(int analyses) {
+  std::string input;
+  for (int i = 0; i < analyses; ++i) {
+    append_analysis(input, kScenarios[static_cast<std::size_t>(i) % kScenarios.size()]);
+  }
+  return input += kQuit;
 }
 
 int cycles_for(int analyses) {

@@ -33,6 +33,9 @@ struct MixedSession {
 
 MixedSession mixed_session(int cycles);
 
+/// The first `analyses` analyses of the cycling scenario list, then the quit.
+std::string mixed_input(int analyses);
+
 /// The fewest cycles that make at least `analyses` analyses.
 int cycles_for(int analyses);
 

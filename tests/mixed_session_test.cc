@@ -56,6 +56,14 @@ TEST(MixedSessionTest, EndsWithTheQuitAfterTheLastCycle) {
   EXPECT_TRUE(s.out.ends_with(" #################### Ende des Programms ############\n"));
 }
 
+TEST(MixedSessionTest, AnyNumberOfAnalysesEndsWithTheQuit) {
+  for (int n : {0, 1, 10, 40}) {
+    const Session s = testing::run_session(mixed_input(n));
+    EXPECT_EQ(s.status, 0) << n;
+    EXPECT_EQ(testing::count(s.out, "<=== ENDE der ANALYSE ===>"), n);
+  }
+}
+
 TEST(MixedSessionTest, LinesAreCountedPerCycleAndForTheQuit) {
   const MixedSession one = mixed_session(1);
   const MixedSession four = mixed_session(4);
