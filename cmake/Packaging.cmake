@@ -18,14 +18,15 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The program needs nothing but the C and C++ run-time libraries; let
-# dpkg-shlibdeps read their exact versions off the binary where it can.
+# The program carries its C++ run-time library inside and needs nothing but
+# the C library; let dpkg-shlibdeps read the exact version off the binary
+# where it can.
 find_program(AUSWEICH_DPKG_SHLIBDEPS dpkg-shlibdeps)
 mark_as_advanced(AUSWEICH_DPKG_SHLIBDEPS)
 if(AUSWEICH_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libgcc-s1, libstdc++6")
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6")
 endif()
 
 include(CPack)
