@@ -98,7 +98,9 @@ void end_wait() {
 class WindowsTerminal final : public Terminal {
  public:
   WindowsTerminal()
-      : in_(GetStdHandle(STD_INPUT_HANDLE)), out_(GetStdHandle(STD_OUTPUT_HANDLE)) {
+      : in_(GetStdHandle(STD_INPUT_HANDLE)),
+        out_(GetStdHandle(STD_OUTPUT_HANDLE)),
+        console_input_(is_console(in_)) {
     SetConsoleCtrlHandler(on_control, TRUE);
   }
 
@@ -113,7 +115,7 @@ class WindowsTerminal final : public Terminal {
       const BOOL ok = ReadFile(in_, buf, wanted, &got, nullptr);
       const DWORD error = GetLastError();
       end_wait();
-      if (ok && got > 0) return got;
+      if (ok && got > 0) return ends_console_input(buf) ? 0 : got;
       // A console read cut short by Ctrl-C or Ctrl-Break is not the end of
       // input: the control event follows on its own thread, or was ignored.
       if (error == ERROR_OPERATION_ABORTED) continue;
@@ -128,8 +130,20 @@ class WindowsTerminal final : public Terminal {
   std::string_view line_end() const override { return kConsoleLineEnd; }
 
  private:
+  static bool is_console(HANDLE h) {
+    DWORD mode = 0;
+    return GetConsoleMode(h, &mode) != 0;
+  }
+
+  /// Ctrl-Z at the start of a console line ends the input, as Ctrl-D does on
+  /// a Linux terminal; not every console passes it on as the end itself.
+  bool ends_console_input(const char* buf) const {
+    return console_input_ && buf[0] == '\x1a';
+  }
+
   HANDLE in_;
   HANDLE out_;
+  bool console_input_;
 };
 
 }  // namespace

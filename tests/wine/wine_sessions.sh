@@ -5,33 +5,15 @@
 # error the Linux one ending in CR LF, and the exit status the same.
 #
 # usage: wine_sessions.sh WINDOWS_EXE LINUX_BINARY SESSIONS_DIR WORK_DIR
+# (the wine prefix below WORK_DIR is made by wine_prefix.sh)
 set -uo pipefail
 
 exe=$1 linux=$2 sessions=$3 work=$4
 
-# A console program needs no display; keep wine away from any X server, and
-# from the installers for .NET and HTML support that a new prefix would offer.
-unset DISPLAY WAYLAND_DISPLAY
-export WINEDEBUG=-all
-export WINEPREFIX=$work/wine-prefix
-export WINEDLLOVERRIDES="mscoree,mshtml="
-
-wine=$(command -v wine || command -v wine64 || echo /usr/lib/wine/wine64)
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
-for tool in "$wine" "$wineserver" "$exe" "$linux"; do
-  [ -x "$tool" ] || { echo "missing: $tool" >&2; exit 1; }
-done
-
+source "$(dirname "$0")/wine_env.sh"
+require_executables "$exe" "$linux"
+stop_wine_on_exit
 mkdir -p "$work/runs"
-trap '"$wineserver" -k 2>/dev/null' EXIT
-
-# The first start creates the prefix, which takes a while and talks on
-# standard error; it must be done before any run is compared.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "creating the wine prefix $WINEPREFIX"
-fi
-"$wine" wineboot --init >"$work/wineboot.log" 2>&1
-"$wineserver" -w
 
 failures=0
 runs=0
