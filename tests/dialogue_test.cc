@@ -11,7 +11,8 @@ namespace ausweich {
 namespace {
 
 std::string prompt(int deflt) {
-  return "\n =====================================================\n        [Default:   " +
+  return "\n =====================================================\n        [Default:  "
+         " " +
          std::to_string(deflt) + "]    Input=\n";
 }
 const std::string kPrompt2 = prompt(2);
@@ -57,8 +58,8 @@ TEST(DialogueTest, AcceptedAnswersAndTheDefault) {
     std::string_view input;
     Code kmax, deflt, answer;
   } cases[] = {
-      {"1\n", 2, 2, 1},         {"\n", 2, 2, 2},     {"        5\n", 2, 2, 2},
-      {"       12\n", 2, 2, 1}, {"3*2\n", 2, 1, 2},  {"6\n", 6, 2, 6},
+      {"1\n", 2, 2, 1},         {"\n", 2, 2, 2},    {"        5\n", 2, 2, 2},
+      {"       12\n", 2, 2, 1}, {"3*2\n", 2, 1, 2}, {"6\n", 6, 2, 6},
       {"\n", 2, 4, 4},          {"2\r\n", 2, 1, 2},
   };
   for (const Case& c : cases) {
@@ -96,18 +97,21 @@ TEST(DialogueTest, RefusalsKeepTheSavedDefault) {
 }
 
 TEST(DialogueTest, ZeroOrLessEndsTheProgramWithStatusZero) {
-  for (std::string_view quit : {"0\n", "-3\n", "00\n", "+0\n", "5-1\n", "3+9\n", "-2+9\n"}) {
+  for (std::string_view quit :
+       {"0\n", "-3\n", "00\n", "+0\n", "5-1\n", "3+9\n", "-2+9\n"}) {
     Code kkk = 2;
-    EXPECT_EQ(readc_screen(quit, 2, kkk),
-              kPrompt2 + " #################### Ende des Programms ############\n<end 0: >")
+    EXPECT_EQ(
+        readc_screen(quit, 2, kkk),
+        kPrompt2 + " #################### Ende des Programms ############\n<end 0: >")
         << quit;
   }
 }
 
 TEST(DialogueTest, UnreadableRepliesEndWithStatusTwo) {
-  for (auto [reply, why] : {std::pair{"2.0\n", "invalid integer: read unexpected character"},
-                            {"x\n", "invalid number: incomprehensible list input"},
-                            {"\t\n", "list in: end of file"}}) {
+  for (auto [reply, why] :
+       {std::pair{"2.0\n", "invalid integer: read unexpected character"},
+        {"x\n", "invalid number: incomprehensible list input"},
+        {"\t\n", "list in: end of file"}}) {
     Code kkk = 2;
     EXPECT_EQ(readc_screen(reply, 2, kkk), kPrompt2 + "<end 2: " + why + ">") << reply;
     EXPECT_EQ(kkk, 2);
@@ -174,13 +178,15 @@ TEST(DialogueTest, AFullLastReplyIsUsedAndTheEndMetByTheNextRead) {
 
 TEST(DialogueTest, CarriageReturnEndsALineOnlyBeforeALineFeed) {
   Code kkk = 1;  // "\r2" is no number: the carriage return is a character of its own
-  EXPECT_NE(readc_screen("\r2\n", 2, kkk).find("<end 2: invalid number"), std::string::npos);
+  EXPECT_NE(readc_screen("\r2\n", 2, kkk).find("<end 2: invalid number"),
+            std::string::npos);
   StringTerminal t("anything\r\r\n\r\n2\r");
   Dialogue d(t);
   d.wait_enter();
   d.wait_enter();
   kkk = 1;
-  EXPECT_THROW(d.readc(2, kkk), ProgramEnd);  // "2\r" at the end: two characters, no line end
+  EXPECT_THROW(d.readc(2, kkk),
+               ProgramEnd);  // "2\r" at the end: two characters, no line end
 }
 
 TEST(DialogueTest, ReadsLongLinesPieceByPiece) {

@@ -53,7 +53,8 @@ const std::string kPrompt = R"(~1
 // Two motor vessels on the high seas: every opening question with its menu,
 // the length questions included, then open sea, clear visibility, rules 14/15.
 TEST(MainLoopTest, FirstAnalysisScreenByScreen) {
-  const Session s = run_session(analysis({"1", "2", "1", "", "2", "", "", ""}) + analysis({"0"}));
+  const Session s =
+      run_session(analysis({"1", "2", "1", "", "2", "", "", ""}) + analysis({"0"}));
   EXPECT_EQ(s.status, 0);
   EXPECT_EQ(s.err, "");
   EXPECT_EQ(condense(s.out), kTitleAndInfo + R"( Typ des  Schiffes   A ?
@@ -140,8 +141,8 @@ TEST(MainLoopTest, LengthsAskedOnlyForAMotorVesselAAndAPowerDrivenB) {
 
 TEST(MainLoopTest, ZeroAtEveryOpeningQuestionEndsAtOnce) {
   const std::string kEnd = " #################### Ende des Programms ############\n";
-  for (auto answers : {analysis({"0"}), analysis({"1", "0"}), analysis({"1", "", "1", "0"}),
-                       analysis({"", "", "-1"})}) {
+  for (auto answers : {analysis({"0"}), analysis({"1", "0"}),
+                       analysis({"1", "", "1", "0"}), analysis({"", "", "-1"})}) {
     const Session s = run_session(answers);
     EXPECT_EQ(s.status, 0);
     ASSERT_GE(s.out.size(), kEnd.size());

@@ -66,7 +66,23 @@ void Dialogue::empty() {
 }
 
 void Dialogue::clear(int n) {
-  for (int i = 0; i < n; ++i) end_line();
+  // Screen clears make up most of the output: each goes into the buffer as a
+  // block rather than one line end at a time.
+  const std::size_t width = line_end_.size();
+  std::size_t left = n > 0 ? static_cast<std::size_t>(n) : 0;
+  while (left > 0) {
+    if (out_.size() - used_ < width) flush();
+    const std::size_t k = std::min(left, (out_.size() - used_) / width);
+    char* to = out_.data() + used_;
+    if (width == 1) {
+      std::memset(to, line_end_[0], k);
+    } else {
+      for (std::size_t i = 0; i < k; ++i)
+        std::memcpy(to + i * width, line_end_.data(), width);
+    }
+    used_ += k * width;
+    left -= k;
+  }
 }
 
 void Dialogue::spaces() {

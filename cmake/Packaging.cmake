@@ -1,0 +1,32 @@
+# The Debian package: `cpack -G DEB` in the build tree makes
+# ausweichregeln_<version>-<release>_<arch>.deb with the program and both
+# manual pages, installed under /usr.
+set(CPACK_PACKAGE_NAME ausweichregeln)
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(AUSWEICH_PACKAGE_MAINTAINER
+    "Seed 17844193 maintainers <maintainers@users.noreply.c-seed-17844193.example>"
+    CACHE STRING "Maintainer field of the Debian package: Name <address>")
+set(CPACK_PACKAGE_CONTACT "${AUSWEICH_PACKAGE_MAINTAINER}")
+# Debian allows one Description field: the synopsis, then the long text,
+# which holds the English paragraph and after it the German one.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "give-way advisor for skippers (SeeSchStrO and KVR), in German")
+set(CPACK_PACKAGE_DESCRIPTION_FILE "${PROJECT_SOURCE_DIR}/packaging/description.txt")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The program carries its C++ run-time library inside and needs nothing but
+# the C library; let dpkg-shlibdeps read the exact version off the binary
+# where it can.
+find_program(AUSWEICH_DPKG_SHLIBDEPS dpkg-shlibdeps)
+mark_as_advanced(AUSWEICH_DPKG_SHLIBDEPS)
+if(AUSWEICH_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6")
+endif()
+
+include(CPack)
