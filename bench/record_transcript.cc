@@ -20,6 +20,7 @@
 
 #include "analysis/main_loop.h"
 #include "console/program_end.h"
+#include "console/string_terminal.h"
 #include "mixed_session.h"
 
 namespace {
@@ -29,18 +30,13 @@ using ausweich::bench::MixedSession;
 /// A console in line mode that records the chunks written between two reads.
 class RecordingConsole final : public ausweich::Terminal {
  public:
-  explicit RecordingConsole(std::string_view input) : input_(input) {}
+  explicit RecordingConsole(std::string_view input)
+      : lines_(input, ausweich::StringTerminal::kLineByLine) {}
 
   std::size_t read(char* buf, std::size_t n) override {
     chunks_.push_back(std::move(pending_));
     pending_.clear();
-    const std::size_t line_end = input_.find('\n');
-    const std::size_t line =
-        line_end == std::string_view::npos ? input_.size() : line_end + 1;
-    const std::size_t k = std::min(n, line);
-    std::memcpy(buf, input_.data(), k);
-    input_.remove_prefix(k);
-    return k;
+    return lines_.read(buf, n);
   }
   void write(const char* buf, std::size_t n) override { pending_.append(buf, n); }
   void diagnostic(std::string_view line) override { diagnostics_.append(line); }
@@ -53,7 +49,7 @@ class RecordingConsole final : public ausweich::Terminal {
   const std::string& diagnostics() const { return diagnostics_; }
 
  private:
-  std::string_view input_;
+  ausweich::StringTerminal lines_;
   std::string pending_;
   std::vector<std::string> chunks_;
   std::string diagnostics_;

@@ -10,6 +10,7 @@
 #include "analysis/main_loop.h"
 #include "console/null_terminal.h"
 #include "console/program_end.h"
+#include "console/string_terminal.h"
 #include "mixed_session.h"
 
 namespace ausweich {
@@ -19,17 +20,12 @@ namespace {
 /// in line mode does. Records the order of reads and writes as "R" and "W".
 class LineConsole final : public Terminal {
  public:
-  explicit LineConsole(std::string_view input) : input_(input) {}
+  explicit LineConsole(std::string_view input)
+      : lines_(input, StringTerminal::kLineByLine) {}
 
   std::size_t read(char* buf, std::size_t n) override {
     events_ += 'R';
-    const std::size_t line_end = input_.find('\n');
-    const std::size_t line =
-        line_end == std::string_view::npos ? input_.size() : line_end + 1;
-    const std::size_t k = std::min(n, line);
-    std::memcpy(buf, input_.data(), k);
-    input_.remove_prefix(k);
-    return k;
+    return lines_.read(buf, n);
   }
   void write(const char*, std::size_t n) override {
     events_ += 'W';
@@ -41,7 +37,7 @@ class LineConsole final : public Terminal {
   int empty_writes() const { return empty_writes_; }
 
  private:
-  std::string_view input_;
+  StringTerminal lines_;
   std::string events_;
   int empty_writes_ = 0;
 };

@@ -7,7 +7,12 @@ namespace ausweich {
 
 std::size_t StringTerminal::read(char* buf, std::size_t n) {
   ++reads_;
-  const std::size_t k = std::min({n, chunk_, input_.size()});
+  std::size_t piece = chunk_;
+  if (piece == kLineByLine) {
+    const std::size_t line_end = input_.find('\n');
+    piece = line_end == std::string_view::npos ? input_.size() : line_end + 1;
+  }
+  const std::size_t k = std::min({n, piece, input_.size()});
   std::memcpy(buf, input_.data(), k);
   input_.remove_prefix(k);
   return k;

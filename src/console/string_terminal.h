@@ -13,9 +13,12 @@ namespace ausweich {
 class StringTerminal final : public Terminal {
  public:
   /// `chunk` limits how many bytes one read delivers, to imitate a console
-  /// that hands over input piece by piece.
+  /// that hands over input piece by piece; kLineByLine hands over one line
+  /// per read, as a terminal in line mode does.
   explicit StringTerminal(std::string_view input, std::size_t chunk = SIZE_MAX)
-      : input_(input), chunk_(chunk == 0 ? 1 : chunk) {}
+      : input_(input), chunk_(chunk) {}
+
+  static constexpr std::size_t kLineByLine = 0;
 
   std::size_t read(char* buf, std::size_t n) override;
   void write(const char* buf, std::size_t n) override;
