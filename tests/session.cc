@@ -68,6 +68,22 @@ std::string verdict(const Session& s, int n) {
   return screen.substr(from, ende - from);
 }
 
+std::string between(const Session& s, std::string_view from, std::string_view to) {
+  // Each mark is searched with the line end in front, so that it matches only
+  // at the start of a line.
+  std::string screen(1, '\n');
+  screen += condense(s.out);
+  const auto line_start = [](std::string_view mark) {
+    std::string needle(1, '\n');
+    return needle.append(mark);
+  };
+  const std::size_t begin = screen.find(line_start(from));
+  if (begin == std::string::npos) return "<missing " + std::string(from) + ">";
+  const std::size_t end = screen.find(line_start(to), begin + 1);
+  if (end == std::string::npos) return "<missing " + std::string(to) + ">";
+  return screen.substr(begin + 1, end - begin);
+}
+
 std::vector<int> defaults(const Session& s) {
   std::vector<int> shown;
   constexpr std::string_view kPrompt = "\n        [Default: ";

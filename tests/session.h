@@ -27,6 +27,10 @@ std::string condense(std::string_view out);
 /// up to the line "<=== ENDE der ANALYSE ===>".
 std::string verdict(const Session& s, int n = 0);
 
+/// The condensed screen from the first line that starts with `from` up to the
+/// next line that starts with `to` ("<missing ...>" when either is absent).
+std::string between(const Session& s, std::string_view from, std::string_view to);
+
 /// The default shown at every prompt, in order.
 std::vector<int> defaults(const Session& s);
 

@@ -121,6 +121,76 @@ TEST(WaterwaysRegimeTest, HandOverToTheCollisionRegulations) {
             std::string::npos);
 }
 
+/// The end of a question screen: the prompt block with its default, then the
+/// screen clear after the answer.
+std::string prompt(std::string_view shown) {
+  return std::string("~1\n =====================================================\n") +
+         "        [Default:   " + std::string(shown) + "]    Input=\n~50\n";
+}
+
+// Two large power-driven vessels that both follow one fairway meet in a narrow
+// passage: every question of the regime is asked, each screen word for word.
+TEST(WaterwaysRegimeTest, EveryQuestionScreenWordForWord) {
+  const Session s =
+      run_session(analysis({"1", "2", "1", "2", "1", "3", "4", "1", "1", "2", "3"}));
+  EXPECT_EQ(between(s, " ... also gilt", " ****************** SeeSchStrO"),
+            " ... also gilt die SeeSchifffahrtsStrassenOrdnung.\n"
+            "~4\n"
+            " Wie liegt A relativ zum Fahrwasser?\n"
+            "~1\n"
+            "   1=nicht im FW, 2=im FW, aber nicht folgend\n"
+            "   3=im FW, etwa folgend, 4=im FW, deutlich folgend\n" +
+                prompt("3") +
+                " Wie liegt B relativ zum Fahrwasser?\n"
+                "~1\n"
+                "   1=nicht im FW, 2=im FW, aber nicht folgend\n"
+                "   3=im FW, etwa folgend, 4=im FW, deutlich folgend\n" +
+                prompt("3") +
+                " Gibt es Haupt- und Nebenfahrwasser?\n"
+                "~1\n"
+                "   1=es gibt nur 1 Fahrwasser \n"
+                "   2=B im Haupt-, A im Nebenfahrwasser\n"
+                "   3=A im Haupt-, B im Nebenfahrwasser\n" +
+                prompt("1") +
+                " Ist einer der beiden A oder B ein Ueberholer ?\n"
+                "~1\n"
+                "   1=Nein\n"
+                "   2=A ueberholt B\n"
+                "   3=B ueberholt A\n" +
+                prompt("1") +
+                " Fahren A und B entgegengesetzte Kurse? \n"
+                "~1\n"
+                "   1=Nein   2=JA\n" +
+                prompt("1") +
+                " Gibt es beim Begegnen eine Engstelle ?\n"
+                "~1\n"
+                "   1=Nein\n"
+                "   2=A faehrt mit (zukuenftiger) Stroemung\n"
+                "      (bzw. haelt die Steuerbord-FW-Seite an)\n"
+                "   3=B faehrt mit (zukuenftiger) Stroemung\n"
+                "      (bzw. haelt die Steuerbord-FW-Seite an)\n" +
+                prompt("1"));
+  EXPECT_EQ(verdict(s), urteil("# 25(5):", kB));
+}
+
+// After a hand-over, one vessel in the fairway is not both: no fairway line and
+// no rule 9 block, the open-sea path straight on to the visibility question.
+TEST(WaterwaysRegimeTest, HandOverWithOneVesselOutsideTheFairway) {
+  const std::string kNotice = R"( *************** SeeSchStrO **************************
+ # 21:
+ ... nicht dem FW folgend, Ausweichen nach KVR
+ *****************************************************
+~2
+)";
+  for (std::string_view kafw : {"1", "2"}) {
+    const std::string_view kbfw = kafw == "1" ? "2" : "1";
+    const Session s =
+        run_session(analysis({"1", "2", "1", "2", "1", kafw, kbfw, "1", "1"}));
+    EXPECT_EQ(between(s, " *************** SeeSchStrO", " Sichtverhaeltnisse ?"), kNotice)
+        << kafw << kbfw;
+  }
+}
+
 // The crash-gybe note reads wind sides that only the encounter analysis asks.
 TEST(WaterwaysRegimeTest, CrashGybeNoteNeedsEqualWindSidesFromAnEarlierAnalysis) {
   const auto opposite = analysis({"2", "2", "1", "4", "4", "1", "1", "2", "1"});
