@@ -114,6 +114,67 @@ TEST(EncounterRulesTest, FairwayRemarkAfterRule12) {
   EXPECT_EQ(verdict(direct, 1).find("(Aber:"), std::string::npos);
 }
 
+// The wind and windward questions, each screen word for word.
+TEST(EncounterRulesTest, WindAndWindwardScreensWordForWord) {
+  const std::string kPromptHead =
+      "~1\n =====================================================\n        [Default:   ";
+  const Session s = run_session(analysis({"2", "2", "2", "1", "1", "1", "2", "3", "1"}));
+  EXPECT_EQ(between(s, " Wind, von welcher Seite", " A kann die Segelstellung"),
+            " Wind, von welcher Seite fuer eigenes Schiff A ?\n"
+            "~1\n"
+            " 1=von BB\n"
+            " 2=von StB\n" +
+                kPromptHead + "2]    Input=\n~50\n" +
+                " Wind, von welcher Seite fuer gegner. Schiff B ?\n"
+                "~1\n"
+                " 1=von BB,  3= BB,  aber vom A nicht erkennbar!\n"
+                " 2=von StB, 4= StB, aber vom A nicht erkennbar!\n" +
+                kPromptHead + "3]    Input=\n~50\n" +
+                " Wie liegt A zu B relativ zum Wind?\n"
+                "~1\n"
+                "   1= A ist in LUV (von B)\n"
+                "   2= A ist in LEE (von B)\n" +
+                kPromptHead + "1]    Input=\n~50\n");
+}
+
+// The fairway remark follows the vessel that each rule 12 verdict obliges to
+// give way, on the paths where the windward question decides.
+TEST(EncounterRulesTest, FairwayRemarkFollowsEveryWindwardVerdict) {
+  const std::string kRemarkA =
+      lines({"", "(Aber: A folgt immerhin grob dem FW, B ist ausserhalb,",
+             "B sollte kein Vorfahrtsrecht durchzusetzen versuchen!)"});
+  const std::string kRemarkB =
+      lines({"", "(Aber: B folgt immerhin grob dem FW, A ist ausserhalb,",
+             "A sollte kein Vorfahrtsrecht durchzusetzen versuchen!)"});
+  const std::string kDoubt = lines(
+      {"Wenn B anscheinend nicht ausweicht, muss A im Zweifel",
+       "nach Regel 2(a) damit rechnen, dass B in LEE liegend", "Wind auch von StB hat.",
+       "Dann gilt Regel 12a(ii)):   A ist ausweichpflichtig"});
+  struct Case {
+    std::string_view kafw, kbfw, ka3, kb3, kluv;
+    std::string in_frame;
+  } cases[] = {
+      {"3", "1", "1", "3", "2",
+       lines({"Regel 12a(iii): A ist ausweichpflichtig"}) + kRemarkA},
+      {"1", "3", "1", "4", "2", lines({"Regel 12a(iii): A ist ausweichpflichtig"})},
+      {"3", "1", "1", "3", "1",
+       lines({"Regel 12a(i,ii): A ist ausweichpflichtig"}) + kRemarkA},
+      {"1", "3", "2", "4", "2",
+       lines({"Regel 12a(i,ii): B ist ausweichpflichtig"}) + kRemarkB},
+      {"3", "1", "2", "3", "1", kDoubt + kRemarkA},
+      {"3", "1", "1", "1", "1",
+       lines({"Regel 12a(ii): A ist ausweichpflichtig"}) + kRemarkA},
+      {"1", "3", "2", "2", "2",
+       lines({"Regel 12a(ii): B ist ausweichpflichtig"}) + kRemarkB},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(framed(run_session(analysis(
+                  {"2", "2", "1", c.kafw, c.kbfw, "1", "1", c.ka3, c.kb3, c.kluv}))),
+              c.in_frame)
+        << c.kafw << c.kbfw << c.ka3 << c.kb3 << c.kluv;
+  }
+}
+
 TEST(EncounterRulesTest, Rule18TheLowerTypeGivesWay) {
   const std::string kDraught =
       lines({"A darf das tiefgangbehinderte Fzg. nicht behindern,",
