@@ -49,6 +49,9 @@ TEST(FairwayConductTest, Rule9FirstMatchingRowDecides) {
       {{"2", "2", "2", "2", "1", "2"},
        "A und B weichen untereinander nach KVR aus."},  // 9.9
       {{"2", "2", "2", "2", "3", "3"}, ""},             // 9.10
+      // One vessel outside: only the crossing rows apply, even to a fishing B.
+      {{"2", "3", "2", "2", "1", "3"}, "A darf beim Queren des FW B nicht behindern."},
+      {{"2", "3", "2", "2", "3", "1"}, "B darf beim Queren des FW A nicht behindern."},
   };
   for (const Row& r : rows) {
     EXPECT_EQ(rule_lines(run_session(analysis(r.answers)), kRegel9), line(r.line))
