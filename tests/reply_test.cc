@@ -109,6 +109,11 @@ TEST(ReplyTest, UnreadableRepliesFailWithTheirReason) {
     EXPECT_EQ(r.kind, Conversion::Kind::kFailure) << '"' << c.typed << '"';
     EXPECT_EQ(r.diagnostic, c.diagnostic) << '"' << c.typed << '"';
   }
+  // A NUL after a repeat count is a character that starts no number, not the
+  // end of the reply.
+  const Conversion nul = convert(std::string_view("3*\0", 3));
+  EXPECT_EQ(nul.kind, Conversion::Kind::kFailure);
+  EXPECT_EQ(nul.diagnostic, kNumber);
 }
 
 }  // namespace
