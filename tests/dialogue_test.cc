@@ -1,4 +1,4 @@
-#include "console/dialogue.h"
+#include "console/console_dialogue.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ const std::string k50(50, '\n');
 std::string readc_screen(std::string_view input, Code kmax, Code& kkk,
                          std::size_t chunk = SIZE_MAX) {
   StringTerminal t(input, chunk);
-  Dialogue d(t);
+  ConsoleDialogue d(t);
   std::string ending;
   try {
     d.readc(kmax, kkk);
@@ -36,7 +36,7 @@ std::string readc_screen(std::string_view input, Code kmax, Code& kkk,
 
 TEST(DialogueTest, LinesKeepEveryBlankAndEmptyLinesHaveNone) {
   StringTerminal t("");
-  Dialogue d(t);
+  ConsoleDialogue d(t);
   d.line("  zwei vorn, einer hinten ");
   d.empty();
   d.line("");
@@ -132,7 +132,7 @@ TEST(DialogueTest, EndOfInputInsideAReply) {
 TEST(DialogueTest, EndOfInputAtAnEnterWaitEndsTheNextRead) {
   for (std::string_view input : {"", "text without line end"}) {
     StringTerminal t(input);
-    Dialogue d(t);
+    ConsoleDialogue d(t);
     d.wait_enter();  // returns as though Enter had been pressed
     d.line("weiter");
     try {
@@ -146,7 +146,7 @@ TEST(DialogueTest, EndOfInputAtAnEnterWaitEndsTheNextRead) {
   }
 }
 
-std::string_view end_of(Dialogue& d, void (*next)(Dialogue&)) {
+std::string_view end_of(ConsoleDialogue& d, void (*next)(ConsoleDialogue&)) {
   try {
     next(d);
   } catch (const ProgramEnd& e) {
@@ -156,20 +156,20 @@ std::string_view end_of(Dialogue& d, void (*next)(Dialogue&)) {
 }
 
 TEST(DialogueTest, AFullLastReplyIsUsedAndTheEndMetByTheNextRead) {
-  const auto reply = [](Dialogue& d) {
+  const auto reply = [](ConsoleDialogue& d) {
     Code kkk = 1;
     d.readc(2, kkk);
   };
-  const auto enter = [](Dialogue& d) { d.wait_enter(); };
+  const auto enter = [](ConsoleDialogue& d) { d.wait_enter(); };
   StringTerminal t1("       2");
-  Dialogue d1(t1);
+  ConsoleDialogue d1(t1);
   Code kkk = 1;
   d1.readc(2, kkk);
   EXPECT_EQ(kkk, 2);
   EXPECT_EQ(end_of(d1, reply), "fmt: end of file");
 
   StringTerminal t2("       2");
-  Dialogue d2(t2);
+  ConsoleDialogue d2(t2);
   d2.readc(2, kkk);
   d2.wait_enter();  // meets the end and returns
   EXPECT_EQ(end_of(d2, reply), "read start: end of file");
@@ -181,7 +181,7 @@ TEST(DialogueTest, CarriageReturnEndsALineOnlyBeforeALineFeed) {
   EXPECT_NE(readc_screen("\r2\n", 2, kkk).find("<end 2: invalid number"),
             std::string::npos);
   StringTerminal t("anything\r\r\n\r\n2\r");
-  Dialogue d(t);
+  ConsoleDialogue d(t);
   d.wait_enter();
   d.wait_enter();
   kkk = 1;
@@ -195,7 +195,7 @@ TEST(DialogueTest, ReadsLongLinesPieceByPiece) {
   input.replace(0, 8, "       2");
   input += "\r\n1\n";
   StringTerminal t(input, 1000);
-  Dialogue d(t);
+  ConsoleDialogue d(t);
   Code kkk = 1;
   d.readc(2, kkk);
   EXPECT_EQ(kkk, 2);
@@ -206,7 +206,7 @@ TEST(DialogueTest, ReadsLongLinesPieceByPiece) {
 
 TEST(DialogueTest, WritesOncePerRead) {
   StringTerminal t("\n\n\n");
-  Dialogue d(t);
+  ConsoleDialogue d(t);
   for (int i = 0; i < 3; ++i) {
     d.clear(50);
     d.line("Frage");

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "console/dialogue.h"
+#include "console/console_dialogue.h"
 
 namespace ausweich {
 namespace {
@@ -41,7 +41,7 @@ class ScreenClearTest : public ::testing::TestWithParam<std::string_view> {};
 TEST_P(ScreenClearTest, AClearIsThatManyLineEnds) {
   const std::string_view eol = GetParam();
   Screen screen(eol);
-  Dialogue d(screen);
+  ConsoleDialogue d(screen);
   d.line("oben");
   d.clear(50);
   d.spaces();
@@ -58,7 +58,7 @@ TEST_P(ScreenClearTest, AClearIsThatManyLineEnds) {
 TEST_P(ScreenClearTest, ClearsLongerThanTheBufferArriveWhole) {
   const std::string_view eol = GetParam();
   Screen screen(eol);
-  Dialogue d(screen);
+  ConsoleDialogue d(screen);
   d.line("xy");
   d.clear(40001);
   d.line("y");

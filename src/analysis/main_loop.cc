@@ -3,13 +3,39 @@
 #include "analysis/collision_regulations.h"
 #include "analysis/visibility_guidance.h"
 #include "analysis/waterways_regime.h"
+#include "console/console_dialogue.h"
 #include "console/program_end.h"
 #include "situation/situation.h"
 
 namespace ausweich {
 namespace {
 
-void titel(Dialogue& d) {
+constexpr std::string_view kTypAMenue[] = {
+    "     1=Motorschiff,     2=Segler [0=stop]",
+};
+
+constexpr std::string_view kLaengeAMenue[] = {
+    "   1= kleiner 20m , 2= groesser 20m ",
+};
+
+constexpr std::string_view kTypBMenue[] = {
+    " 1=Maschine,    2=Segler ",
+    " 3=fischend,    4=manoevr.behind.   5=manoev.unf. ",
+    " 6=tiefgangbehindert",
+    "",
+    "(Bei Nebel egal ob 2,3,4,5 oder 6!) ",
+};
+
+constexpr std::string_view kLaengeBMenue[] = {
+    "   1= kleiner 20m , 2= groesser 20m,  [0=stop])",
+};
+
+constexpr std::string_view kSeegebietMenue[] = {
+    "1=SeeSchifffahrtsStrassen       2=Hohe See (KVR)",
+    "     (KVR=Kollosionsverhuetungsregeln) ",
+};
+
+void titel(ConsoleDialogue& d) {
   d.line("                                           [v_4]");
   d.line("             Ausweichregeln  ");
   d.line("       fuer Segel- oder Motor-Schiffe ");
@@ -33,7 +59,7 @@ void titel(Dialogue& d) {
   d.wait_enter();
 }
 
-void info(Dialogue& d) {
+void info(ConsoleDialogue& d) {
   d.line("-----------------------------------------------------");
   d.line("Info:  Prinzip der Situationsanalyse:");
   d.empty();
@@ -52,7 +78,7 @@ void info(Dialogue& d) {
   d.wait_enter();
 }
 
-void ende_der_analyse(Dialogue& d) {
+void ende_der_analyse(ConsoleDialogue& d) {
   d.empty();
   d.empty();
   d.line("            <=== ENDE der ANALYSE ===>");
@@ -64,42 +90,35 @@ void ende_der_analyse(Dialogue& d) {
 }  // namespace
 
 void n1eig(Dialogue& d, Code& ka1, Code& ka2) {
-  d.line("Typ des  Schiffes   A ?");
-  d.empty();
-  d.line("     1=Motorschiff,     2=Segler [0=stop]");
-  d.readc(2, ka1);
-  if (ka1 != 1) return;
-  d.line("Laenge des  Schiffes A ?                ");
-  d.empty();
-  d.line("   1= kleiner 20m , 2= groesser 20m ");
-  d.readc(2, ka2);
+  d.ask({"Typ des  Schiffes   A ?", kTypAMenue, segler}, ka1);
+  if (ka1 != maschinenfahrzeug) return;
+  d.ask({"Laenge des  Schiffes A ?                ", kLaengeAMenue, groesser_20m}, ka2);
 }
 
 void n3geg(Dialogue& d, Code& kb1, Code& kb2) {
-  d.line("Typ des Gegners B ?");
-  d.empty();
-  d.line(" 1=Maschine,    2=Segler ");
-  d.line(" 3=fischend,    4=manoevr.behind.   5=manoev.unf. ");
-  d.line(" 6=tiefgangbehindert");
-  d.empty();
-  d.line("(Bei Nebel egal ob 2,3,4,5 oder 6!) ");
-  d.readc(6, kb1);
-  if (kb1 != 1) return;
-  d.line("Laenge des Schiff B?                ");
-  d.empty();
-  d.line("   1= kleiner 20m , 2= groesser 20m,  [0=stop])");
-  d.readc(2, kb2);
+  d.ask({"Typ des Gegners B ?", kTypBMenue, tiefgangbehindert}, kb1);
+  if (kb1 != maschinenfahrzeug) return;
+  d.ask({"Laenge des Schiff B?                ", kLaengeBMenue, groesser_20m}, kb2);
 }
 
 void n4kvr(Dialogue& d, Code& kvr) {
-  d.line("Welches Seegebiet?");
-  d.empty();
-  d.line("1=SeeSchifffahrtsStrassen       2=Hohe See (KVR)");
-  d.line("     (KVR=Kollosionsverhuetungsregeln) ");
-  d.readc(2, kvr);
+  d.ask({"Welches Seegebiet?", kSeegebietMenue, hohe_see}, kvr);
 }
 
-void hauptprogramm(Dialogue& d) {
+void analyse(Dialogue& d, Situation& s, VisibilityGuidance& guidance) {
+  Code indkvr = kvr_direkt;
+  d.spaces();
+  n1eig(d, s.ka1, s.ka2);
+  n3geg(d, s.kb1, s.kb2);
+  n4kvr(d, s.kvr);
+  if (s.kvr == seeschifffahrtsstrassen) {
+    waterways_regime(d, s, indkvr, guidance);
+  } else {
+    collision_regulations(d, s, indkvr, guidance);
+  }
+}
+
+void hauptprogramm(ConsoleDialogue& d) {
   Situation s;
   init(s);
   VisibilityGuidance guidance;
@@ -109,22 +128,13 @@ void hauptprogramm(Dialogue& d) {
     titel(d);
     d.spaces();
     info(d);
-    Code indkvr = 1;
-    d.spaces();
-    n1eig(d, s.ka1, s.ka2);
-    n3geg(d, s.kb1, s.kb2);
-    n4kvr(d, s.kvr);
-    if (s.kvr == 1) {
-      waterways_regime(d, s, indkvr, guidance);
-    } else {
-      collision_regulations(d, s, indkvr, guidance);
-    }
+    analyse(d, s, guidance);
     ende_der_analyse(d);
   }
 }
 
 int run(Terminal& terminal) {
-  Dialogue d(terminal);
+  ConsoleDialogue d(terminal);
   try {
     hauptprogramm(d);
   } catch (const ProgramEnd& end) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "analysis/visibility_guidance.h"
+#include "console/console_dialogue.h"
 #include "console/dialogue.h"
 #include "console/terminal.h"
+#include "situation/situation.h"
 
 namespace ausweich {
 
@@ -9,7 +12,11 @@ namespace ausweich {
 /// one analysis after another (title, info, opening questions, the analysis
 /// of the chosen sea area, end of analysis) until the dialogue ends the
 /// program.
-[[noreturn]] void hauptprogramm(Dialogue& d);
+[[noreturn]] void hauptprogramm(ConsoleDialogue& d);
+
+/// One analysis, from the screen clear after the info screen up to its
+/// verdict: the opening questions, then the analysis of the sea area chosen.
+void analyse(Dialogue& d, Situation& s, VisibilityGuidance& guidance);
 
 /// Runs the advisor on `terminal` until it ends, and returns the exit status.
 /// The screen is flushed and the diagnostic, if any, written before it returns.

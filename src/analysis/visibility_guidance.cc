@@ -1,12 +1,21 @@
 #include "analysis/visibility_guidance.h"
 
+#include "analysis/common_lines.h"
+
 namespace ausweich {
 namespace {
 
-constexpr std::string_view kRahmen =
-    "#####################################################";
+constexpr std::string_view kZusatzinfoMenue[] = {
+    "   1=nein,    2=ja",
+    "",
+};
 
-void hoerwache(Dialogue& d) {
+constexpr std::string_view kWacheMenue[] = {
+    "                 1=HOERWACHE,          2=RADAR",
+    "",
+};
+
+void hoerwache_tabelle(Dialogue& d) {
   d.line("Von wo aus hoeren Sie das Nebelsignal ? ");
   d.empty();
   d.line(kRahmen);
@@ -20,7 +29,7 @@ void hoerwache(Dialogue& d) {
   d.empty();
 }
 
-void radar(Dialogue& d) {
+void radar_tabelle(Dialogue& d) {
   d.line("Von wo aus sehen Sie den Gegner kommen ? ");
   d.empty();
   d.line(kRahmen);
@@ -45,21 +54,14 @@ void radar(Dialogue& d) {
 
 void VisibilityGuidance::regel19(Dialogue& d) {
   d.empty();
-  d.line("Wollen Sie Zusatzinformationen zu Regel 19 KVR?");
-  d.empty();
-  d.line("   1=nein,    2=ja");
-  d.empty();
-  d.readc(2, j0_);
-  if (j0_ == 1) return;
-  d.line("Fahren Sie nur mit HOERWACHE, oder unter RADAR ?");
-  d.empty();
-  d.line("                 1=HOERWACHE,          2=RADAR");
-  d.empty();
-  d.readc(2, jr_);
-  if (jr_ == 1) {
-    hoerwache(d);
+  d.ask({"Wollen Sie Zusatzinformationen zu Regel 19 KVR?", kZusatzinfoMenue, zusatzinfo},
+        j0_);
+  if (j0_ == keine_zusatzinfo) return;
+  d.ask({"Fahren Sie nur mit HOERWACHE, oder unter RADAR ?", kWacheMenue, radar}, jr_);
+  if (jr_ == hoerwache) {
+    hoerwache_tabelle(d);
   } else {
-    radar(d);
+    radar_tabelle(d);
   }
 }
 

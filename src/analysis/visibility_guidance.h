@@ -11,11 +11,22 @@ namespace ausweich {
 /// as the defaults of their questions.
 class VisibilityGuidance {
  public:
+  /// `j0`: whether the skipper wants the additional information.
+  enum Zusatzinfo : Code {
+    keine_zusatzinfo = 1,
+    zusatzinfo = 2,
+  };
+  /// `jr`: how A keeps her lookout.
+  enum Wache : Code {
+    hoerwache = 1,  // a listening watch only
+    radar = 2,
+  };
+
   void regel19(Dialogue& d);
 
  private:
-  Code j0_ = 1;  // additional information wanted: 1 no, 2 yes
-  Code jr_ = 1;  // 1 listening watch, 2 radar
+  Code j0_ = keine_zusatzinfo;
+  Code jr_ = hoerwache;
 };
 
 }  // namespace ausweich

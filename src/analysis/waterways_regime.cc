@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "analysis/collision_regulations.h"
+#include "analysis/common_lines.h"
 
 namespace ausweich {
 namespace {
@@ -14,13 +15,44 @@ constexpr std::string_view kUebergabeKopf =
 constexpr std::string_view kFuss =
     "*****************************************************";
 
+constexpr std::string_view kFahrwasserlageMenue[] = {
+    kNichtImFwNichtFolgend,
+    "  3=im FW, etwa folgend, 4=im FW, deutlich folgend",
+};
+
+constexpr std::string_view kHauptfahrwasserMenue[] = {
+    "  1=es gibt nur 1 Fahrwasser ",
+    "  2=B im Haupt-, A im Nebenfahrwasser",
+    "  3=A im Haupt-, B im Nebenfahrwasser",
+};
+
+constexpr std::string_view kUeberholerMenue[] = {
+    "  1=Nein",
+    "  2=A ueberholt B",
+    "  3=B ueberholt A",
+};
+
+constexpr std::string_view kGegenkurseMenue[] = {
+    "  1=Nein   2=JA",
+};
+
+constexpr std::string_view kEngstelleMenue[] = {
+    "  1=Nein",
+    "  2=A faehrt mit (zukuenftiger) Stroemung",
+    "     (bzw. haelt die Steuerbord-FW-Seite an)",
+    "  3=B faehrt mit (zukuenftiger) Stroemung",
+    "     (bzw. haelt die Steuerbord-FW-Seite an)",
+};
+
 /// How the SeeSchStrO ends: with its own verdict, or by referring to the KVR.
 enum class Ausgang { kEntschieden, kNachKvr };
 
-/// A verdict under a paragraph (none when `paragraph` is empty).
-Ausgang urteil(Dialogue& d, std::string_view paragraph, Code j) {
+/// A verdict under a paragraph (no paragraph line when `paragraph` is empty);
+/// `regel` names it for the report.
+Ausgang urteil(Dialogue& d, std::string_view paragraph, Code j, std::string_view regel) {
   d.line(kUrteilKopf);
   if (!paragraph.empty()) d.line(paragraph);
+  d.verdict({j == a_hat_vorfahrt ? Pflicht::b_weicht_aus : Pflicht::a_weicht_aus, regel});
   vorf(d, j);
   return Ausgang::kEntschieden;
 }
@@ -34,37 +66,83 @@ Ausgang nach_kvr(Dialogue& d, std::string_view paragraph, std::string_view grund
   return Ausgang::kNachKvr;
 }
 
-/// #2: B restricted in her ability to manoeuvre or constrained by her draught.
-void wegerechtschiff(Dialogue& d) {
+/// #2: B restricted in her ability to manoeuvre or constrained by her
+/// draught shows herself as a vessel with the right of way.
+Ausgang wegerechtschiff(Dialogue& d, Code kb1) {
+  d.verdict({Pflicht::a_darf_b_nicht_behindern, "SeeSchStrO # 2 und KVR Regel 18"});
+  if (kb1 == tiefgangbehindert) {
+    d.line("Der Tiefgangbehinderte zeigt sich als Wegerechtschiff,");
+  }
   d.line("B gilt als manoevrierbehindert (Lichter:R-W-R).");
   d.empty();
   d.line("#2 SeeSchStrO  u.  KVR-Regel #18:");
   d.line("  A darf das Wegerechtschiff nicht behindern!");
   d.line("(Wir gehen davon aus, dass B im Hauptfahrwasser ist).");
+  return Ausgang::kEntschieden;
 }
 
 /// #21 and #22: keep to starboard, with the remarks on who must not impede.
-void rechts_halten(Dialogue& d, const Situation& s) {
+Ausgang rechts_halten(Dialogue& d, const Situation& s) {
   d.line(kUrteilKopf);
+  d.verdict({Pflicht::beide_halten_rechts, "SeeSchStrO # 21 und 22"});
   d.line("# 21 und 22:");
   d.line("A und B halten scharf rechts, KVR#9");
-  if (s.kb1 == 3) d.line("(B als Fischer darf anderes Fzg im FW nicht behindern)");
-  if (s.ka1 == 2 || (s.ka1 == 1 && s.ka2 == 1)) {
-    d.line("(A darf dabei ein grosses Fahrzeug nicht behindern)");
-  }
-  if (s.kb1 == 2 || (s.kb1 == 1 && s.kb2 == 1)) {
-    d.line("(B darf dabei ein grosses Fahrzeug nicht behindern)");
-  }
+  if (s.kb1 == fischend) d.line("(B als Fischer darf anderes Fzg im FW nicht behindern)");
+  if (klein(s.ka1, s.ka2)) d.line("(A darf dabei ein grosses Fahrzeug nicht behindern)");
+  if (klein(s.kb1, s.kb2)) d.line("(B darf dabei ein grosses Fahrzeug nicht behindern)");
   d.line(kFuss);
+  return Ausgang::kEntschieden;
+}
+
+bool folgt(Code fw) {
+  return fw >= im_fw_folgend;
+}
+
+/// #25(3): two sailing vessels in a single fairway. One clearly following it
+/// has the right of way over the other; when neither does, they give way to
+/// each other under the KVR. Both clearly following goes on to the next steps.
+bool zwei_segler_in_einem_fw(const Situation& s) {
+  return s.khnfw == nur_ein_fw && s.ka1 == segler && s.kb1 == segler &&
+         !(s.kafw == im_fw_deutlich_folgend && s.kbfw == im_fw_deutlich_folgend);
+}
+
+Ausgang zwei_segler(Dialogue& d, const Situation& s) {
+  constexpr std::string_view kRegel = "SeeSchStrO # 25(3)";
+  if (s.kafw == im_fw_deutlich_folgend) return urteil(d, "", a_hat_vorfahrt, kRegel);
+  if (s.kbfw == im_fw_deutlich_folgend) return urteil(d, "", b_hat_vorfahrt, kRegel);
+  return nach_kvr(d, "# 25(3): ", "... also 2 Segler, ausweichen nach KVR ....wie folgt");
+}
+
+/// Both follow the fairway: overtaking, then opposite courses in a narrow
+/// passage, else both keep to starboard.
+Ausgang beide_folgen(Dialogue& d, Situation& s) {
+  n0ueb(d, s.kueb);
+  n5ent(d, s.kueb, s.kent);
+  n5eng(d, s.kent, s.keng);
+  // #23: the overtaking vessel gives way.
+  if (s.kueb == a_ueberholt_b)
+    return urteil(d, "# 23:", b_hat_vorfahrt, "SeeSchStrO # 23");
+  if (s.kueb == b_ueberholt_a)
+    return urteil(d, "# 23:", a_hat_vorfahrt, "SeeSchStrO # 23");
+  if (s.kent == gegenkurse) {
+    if (s.ka1 == segler && s.kb1 == segler && s.ka3 == s.kb3) {
+      d.line("... das duerfte eine Patenthalse geben!");
+      d.empty();
+    }
+    // #25(5): in a narrow passage the vessel going with the current has the
+    // right of way.
+    constexpr std::string_view kRegel = "SeeSchStrO # 25(5)";
+    if (s.keng == a_mit_stroemung) return urteil(d, "# 25(5):", a_hat_vorfahrt, kRegel);
+    if (s.keng == b_mit_stroemung) return urteil(d, "# 25(5):", b_hat_vorfahrt, kRegel);
+  }
+  return rechts_halten(d, s);
 }
 
 /// The decision tree of the SeeSchStrO; the first case that holds decides.
 Ausgang entscheide(Dialogue& d, Situation& s) {
   d.line("... also gilt die SeeSchifffahrtsStrassenOrdnung.");
-  if (s.kb1 == 6) d.line("Der Tiefgangbehinderte zeigt sich als Wegerechtschiff,");
-  if (s.kb1 == 4 || s.kb1 == 6) {
-    wegerechtschiff(d);
-    return Ausgang::kEntschieden;
+  if (s.kb1 == manoevrierbehindert || s.kb1 == tiefgangbehindert) {
+    return wegerechtschiff(d, s.kb1);
   }
 
   d.clear(4);
@@ -72,109 +150,63 @@ Ausgang entscheide(Dialogue& d, Situation& s) {
   n5bfw(d, s.kbfw);
   n5hnfw(d, s.kafw, s.kbfw, s.khnfw);
 
-  // #25(3): two sailing vessels in a single fairway; one clearly following
-  // it has the right of way, otherwise they give way under the KVR.
-  if (s.khnfw == 1 && s.ka1 == 2 && s.kb1 == 2) {
-    if (s.kafw <= 3 && s.kbfw <= 3) {
-      return nach_kvr(
-          d, "# 25(3): ", "... also 2 Segler, ausweichen nach KVR ....wie folgt");
-    }
-    if (s.kafw == 4 && s.kbfw <= 3) return urteil(d, "", 1);
-    if (s.kbfw == 4 && s.kafw <= 3) return urteil(d, "", 2);
-  }
+  if (zwei_segler_in_einem_fw(s)) return zwei_segler(d, s);
   // #25(4): the vessel in the main fairway has the right of way.
-  if (s.khnfw == 2 || s.khnfw == 3) return urteil(d, "# 25(4):", s.khnfw == 2 ? 2 : 1);
+  constexpr std::string_view kHauptFw = "SeeSchStrO # 25(4)";
+  if (s.khnfw == b_im_hauptfw) return urteil(d, "# 25(4):", b_hat_vorfahrt, kHauptFw);
+  if (s.khnfw == a_im_hauptfw) return urteil(d, "# 25(4):", a_hat_vorfahrt, kHauptFw);
   // #21: neither follows the fairway.
-  if (s.kafw <= 2 && s.kbfw <= 2) {
+  if (!folgt(s.kafw) && !folgt(s.kbfw)) {
     return nach_kvr(d, "# 21:", "... nicht dem FW folgend, Ausweichen nach KVR");
   }
   // #25(2): the vessel following the fairway has the right of way.
-  if (s.kafw >= 3 && s.kbfw <= 2) return urteil(d, "# 25(2):", 1);
-  if (s.kbfw >= 3 && s.kafw <= 2) return urteil(d, "# 25(2):", 2);
-
-  // Both follow the fairway.
-  n0ueb(d, s.kueb);
-  n5ent(d, s.kueb, s.kent);
-  n5eng(d, s.kent, s.keng);
-  // #23: the overtaking vessel gives way.
-  if (s.kueb == 2 || s.kueb == 3) return urteil(d, "# 23:", s.kueb == 2 ? 2 : 1);
-  if (s.kent == 2) {
-    if (s.ka1 == 2 && s.kb1 == 2 && s.ka3 == s.kb3) {
-      d.line("... das duerfte eine Patenthalse geben!");
-      d.empty();
-    }
-    // #25(5): in a narrow passage the vessel going with the current has the right of way.
-    if (s.keng == 2 || s.keng == 3) return urteil(d, "# 25(5):", s.keng == 2 ? 1 : 2);
-  }
-  rechts_halten(d, s);
-  return Ausgang::kEntschieden;
+  constexpr std::string_view kFolgend = "SeeSchStrO # 25(2)";
+  if (!folgt(s.kbfw)) return urteil(d, "# 25(2):", a_hat_vorfahrt, kFolgend);
+  if (!folgt(s.kafw)) return urteil(d, "# 25(2):", b_hat_vorfahrt, kFolgend);
+  return beide_folgen(d, s);
 }
 
 }  // namespace
 
 void n5afw(Dialogue& d, Code& kafw) {
-  d.line("Wie liegt A relativ zum Fahrwasser?");
-  d.empty();
-  d.line("  1=nicht im FW, 2=im FW, aber nicht folgend");
-  d.line("  3=im FW, etwa folgend, 4=im FW, deutlich folgend");
-  d.readc(4, kafw);
+  d.ask({kWieLiegtAImFw, kFahrwasserlageMenue, im_fw_deutlich_folgend}, kafw);
 }
 
 void n5bfw(Dialogue& d, Code& kbfw) {
-  d.line("Wie liegt B relativ zum Fahrwasser?");
-  d.empty();
-  d.line("  1=nicht im FW, 2=im FW, aber nicht folgend");
-  d.line("  3=im FW, etwa folgend, 4=im FW, deutlich folgend");
-  d.readc(4, kbfw);
+  d.ask({kWieLiegtBImFw, kFahrwasserlageMenue, im_fw_deutlich_folgend}, kbfw);
 }
 
 void n5hnfw(Dialogue& d, Code kafw, Code kbfw, Code& khnfw) {
-  if (kafw <= 1 || kbfw <= 1) {
-    khnfw = 1;
+  if (kafw <= nicht_im_fw || kbfw <= nicht_im_fw) {
+    khnfw = nur_ein_fw;
     return;
   }
-  d.line("Gibt es Haupt- und Nebenfahrwasser?");
-  d.empty();
-  d.line("  1=es gibt nur 1 Fahrwasser ");
-  d.line("  2=B im Haupt-, A im Nebenfahrwasser");
-  d.line("  3=A im Haupt-, B im Nebenfahrwasser");
-  d.readc(3, khnfw);
+  d.ask({"Gibt es Haupt- und Nebenfahrwasser?", kHauptfahrwasserMenue, a_im_hauptfw},
+        khnfw);
 }
 
 void n0ueb(Dialogue& d, Code& kueb) {
-  d.line("Ist einer der beiden A oder B ein Ueberholer ?");
-  d.empty();
-  d.line("  1=Nein");
-  d.line("  2=A ueberholt B");
-  d.line("  3=B ueberholt A");
-  d.readc(3, kueb);
+  d.ask(
+      {"Ist einer der beiden A oder B ein Ueberholer ?", kUeberholerMenue, b_ueberholt_a},
+      kueb);
 }
 
 void n5ent(Dialogue& d, Code kueb, Code& kent) {
-  if (kueb > 1) {
-    kent = 1;
+  if (kueb > keiner_ueberholt) {
+    kent = keine_gegenkurse;
     return;
   }
-  d.line("Fahren A und B entgegengesetzte Kurse? ");
-  d.empty();
-  d.line("  1=Nein   2=JA");
-  d.readc(2, kent);
+  d.ask({"Fahren A und B entgegengesetzte Kurse? ", kGegenkurseMenue, gegenkurse}, kent);
 }
 
 void n5eng(Dialogue& d, Code kent, Code& keng) {
-  if (kent == 1) return;
-  d.line("Gibt es beim Begegnen eine Engstelle ?");
-  d.empty();
-  d.line("  1=Nein");
-  d.line("  2=A faehrt mit (zukuenftiger) Stroemung");
-  d.line("     (bzw. haelt die Steuerbord-FW-Seite an)");
-  d.line("  3=B faehrt mit (zukuenftiger) Stroemung");
-  d.line("     (bzw. haelt die Steuerbord-FW-Seite an)");
-  d.readc(3, keng);
+  if (kent == keine_gegenkurse) return;
+  d.ask({"Gibt es beim Begegnen eine Engstelle ?", kEngstelleMenue, b_mit_stroemung},
+        keng);
 }
 
 void vorf(Dialogue& d, Code j) {
-  if (j == 1) {
+  if (j == a_hat_vorfahrt) {
     d.line("A hat Vorfahrt, B ist ausweich- bzw. wartepflichtig");
   } else {
     d.line("B hat Vorfahrt, A ist ausweich- bzw. wartepflichtig");
@@ -183,9 +215,9 @@ void vorf(Dialogue& d, Code j) {
 }
 
 void sokvr(Dialogue& d, Code kafw, Code kbfw, Code& kvtg) {
-  kvtg = 1;
-  if (kafw > 1 && kbfw > 1) {
-    kvtg = 2;
+  kvtg = freier_seeraum;
+  if (kafw > nicht_im_fw && kbfw > nicht_im_fw) {
+    kvtg = fahrwasser;
     d.line("... beide Schiffe im Fahrwasser.");
     d.empty();
   }
@@ -194,7 +226,7 @@ void sokvr(Dialogue& d, Code kafw, Code kbfw, Code& kvtg) {
 void waterways_regime(Dialogue& d, Situation& s, Code& indkvr,
                       VisibilityGuidance& guidance) {
   if (entscheide(d, s) == Ausgang::kEntschieden) return;
-  indkvr = 2;
+  indkvr = ueber_seeschstro;
   sokvr(d, s.kafw, s.kbfw, s.kvtg);
   collision_regulations(d, s, indkvr, guidance);
 }

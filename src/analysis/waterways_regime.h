@@ -8,8 +8,9 @@ namespace ausweich {
 
 /// An encounter in the maritime waterways, under the SeeSchStrO (paragraphs
 /// 2, 21, 22, 23 and 25). Ends with a verdict, or hands over to the collision
-/// regulations where the SeeSchStrO refers to them: `indkvr` becomes 2,
-/// `sokvr` derives the fairway situation and the KVR path decides.
+/// regulations where the SeeSchStrO refers to them: `indkvr` becomes
+/// ueber_seeschstro, `sokvr` derives the fairway situation and the KVR path
+/// decides.
 void waterways_regime(Dialogue& d, Situation& s, Code& indkvr,
                       VisibilityGuidance& guidance);
 
@@ -21,11 +22,18 @@ void n0ueb(Dialogue& d, Code& kueb);
 void n5ent(Dialogue& d, Code kueb, Code& kent);
 void n5eng(Dialogue& d, Code kent, Code& keng);
 
-/// The right-of-way verdict: `j` 1 gives A the right of way, anything else B.
+/// The argument of `vorf`: the vessel that has the right of way.
+enum Vorfahrt : Code {
+  a_hat_vorfahrt = 1,
+  b_hat_vorfahrt = 2,
+};
+
+/// The right-of-way verdict: `j` a_hat_vorfahrt gives A the right of way,
+/// anything else B.
 void vorf(Dialogue& d, Code j);
 
-/// At the hand-over: the fairway situation for the KVR path, 2 (fairway)
-/// when both vessels are in the fairway, otherwise 1 (open sea).
+/// At the hand-over: the fairway situation for the KVR path, fahrwasser when
+/// both vessels are in the fairway, otherwise freier_seeraum.
 void sokvr(Dialogue& d, Code kafw, Code kbfw, Code& kvtg);
 
 }  // namespace ausweich

@@ -1,63 +1,37 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
 #include <string_view>
 
-#include "console/line_reader.h"
-#include "console/terminal.h"
+#include "console/question.h"
+#include "console/verdict.h"
 
 namespace ausweich {
 
-/// An answer code: a number chosen from a numbered menu, counted from 1.
-using Code = std::int32_t;
-
-/// The console dialogue: the only way the analyses talk to the user.
-///
-/// Output is collected and handed to the terminal in one piece before every
-/// read, so each screen arrives whole and nothing stays unseen while the
-/// program waits. The program ends only here (or in the terminal, on an
-/// interrupt) by throwing ProgramEnd.
+/// The dialogue with the skipper, as the analyses see it: they write their
+/// lines, ask their questions and report their verdicts through it and never
+/// touch a stream. The console implements it on a terminal; the training mode
+/// answers the questions itself and keeps only the verdict.
 class Dialogue {
  public:
-  explicit Dialogue(Terminal& terminal);
-  Dialogue(const Dialogue&) = delete;
-  Dialogue& operator=(const Dialogue&) = delete;
+  virtual ~Dialogue() = default;
 
   /// A message line: one blank, the text as it stands, a line end.
-  void line(std::string_view text);
+  virtual void line(std::string_view text) = 0;
   /// An empty line: a bare line end.
-  void empty();
+  virtual void empty() = 0;
   /// A screen clear: `n` empty lines.
-  void clear(int n);
+  virtual void clear(int n) = 0;
   /// The screen clear between the screens: 30 empty lines.
-  void spaces();
-  /// Waits for Enter: reads one input line and discards it.
-  void wait_enter();
-  /// The answer reader: shows `kkk` as the default, reads a reply and stores
-  /// an answer from 1 to `kmax` in `kkk`; Enter alone keeps `kkk` unchecked.
-  /// Refuses answers above `kmax` and asks again; ends the program on an
-  /// answer of 0 or less.
-  void readc(Code kmax, Code& kkk);
+  void spaces() { clear(30); }
 
-  /// Hands everything written so far to the terminal.
-  void flush();
+  /// Asks `frage`, offering the value of `code` as the default, and stores the
+  /// answer, from 1 to `frage.kmax`, in `code` (the default may stand as it
+  /// is). Does not return when the skipper ends the program.
+  virtual void ask(const Frage& frage, Code& code) = 0;
 
- private:
-  void put(std::string_view bytes);
-  void put_number(std::int64_t n, std::size_t width);
-  void end_line();
-  void prompt(Code deflt);
-  void refuse(Code value);
-  void read_reply(std::array<char, 8>& aaa);
-
-  Terminal& terminal_;
-  LineReader reader_;
-  std::string_view line_end_;
-  bool input_end_met_ = false;  // an Enter wait ran into the end of input
-  std::array<char, 16384> out_;
-  std::size_t used_ = 0;
+  /// Reported by every verdict, inside its lines and before any further
+  /// question, so that the training mode can name and explain it.
+  virtual void verdict(const Verdict& v) = 0;
 };
 
 }  // namespace ausweich

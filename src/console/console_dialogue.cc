@@ -1,4 +1,4 @@
-#include "console/dialogue.h"
+#include "console/console_dialogue.h"
 
 #include <algorithm>
 #include <cstring>
@@ -18,10 +18,10 @@ bool all_blank(const std::array<char, kReplyWidth>& field) {
 
 }  // namespace
 
-Dialogue::Dialogue(Terminal& terminal)
+ConsoleDialogue::ConsoleDialogue(Terminal& terminal)
     : terminal_(terminal), reader_(terminal), line_end_(terminal.line_end()) {}
 
-void Dialogue::put(std::string_view bytes) {
+void ConsoleDialogue::put(std::string_view bytes) {
   if (bytes.size() > out_.size() - used_) flush();
   if (bytes.size() > out_.size()) {
     terminal_.write(bytes.data(), bytes.size());
@@ -31,7 +31,7 @@ void Dialogue::put(std::string_view bytes) {
   used_ += bytes.size();
 }
 
-void Dialogue::put_number(std::int64_t n, std::size_t width) {
+void ConsoleDialogue::put_number(std::int64_t n, std::size_t width) {
   char digits[24];
   std::size_t len = 0;
   const bool negative = n < 0;
@@ -45,27 +45,27 @@ void Dialogue::put_number(std::int64_t n, std::size_t width) {
   put({digits + sizeof digits - len, len});
 }
 
-void Dialogue::end_line() {
+void ConsoleDialogue::end_line() {
   put(line_end_);
 }
 
-void Dialogue::flush() {
+void ConsoleDialogue::flush() {
   if (used_ == 0) return;
   terminal_.write(out_.data(), used_);
   used_ = 0;
 }
 
-void Dialogue::line(std::string_view text) {
+void ConsoleDialogue::line(std::string_view text) {
   put(" ");
   put(text);
   end_line();
 }
 
-void Dialogue::empty() {
+void ConsoleDialogue::empty() {
   end_line();
 }
 
-void Dialogue::clear(int n) {
+void ConsoleDialogue::clear(int n) {
   // Screen clears make up most of the output: each goes into the buffer as a
   // block rather than one line end at a time.
   const std::size_t width = line_end_.size();
@@ -85,17 +85,13 @@ void Dialogue::clear(int n) {
   }
 }
 
-void Dialogue::spaces() {
-  clear(30);
-}
-
-void Dialogue::wait_enter() {
+void ConsoleDialogue::wait_enter() {
   flush();
   if (input_end_met_) throw ProgramEnd{kStatusFailure, kReadAfterEnd};
   if (reader_.read_line(nullptr, 0).input_ended) input_end_met_ = true;
 }
 
-void Dialogue::prompt(Code deflt) {
+void ConsoleDialogue::prompt(Code deflt) {
   empty();
   line("=====================================================");
   put("        [Default: ");
@@ -104,13 +100,13 @@ void Dialogue::prompt(Code deflt) {
   end_line();
 }
 
-void Dialogue::refuse(Code value) {
+void ConsoleDialogue::refuse(Code value) {
   put(" falsche Eingabe : ");
   put_number(value, 0);
   end_line();
 }
 
-void Dialogue::read_reply(std::array<char, kReplyWidth>& aaa) {
+void ConsoleDialogue::read_reply(std::array<char, kReplyWidth>& aaa) {
   flush();
   if (input_end_met_) throw ProgramEnd{kStatusFailure, kReadAfterEnd};
   aaa.fill(' ');
@@ -121,7 +117,20 @@ void Dialogue::read_reply(std::array<char, kReplyWidth>& aaa) {
   }
 }
 
-void Dialogue::readc(Code kmax, Code& kkk) {
+void ConsoleDialogue::ask(const Frage& frage, Code& code) {
+  line(frage.frage);
+  empty();
+  for (const std::string_view zeile : frage.menue) {
+    if (zeile.empty()) {
+      empty();
+    } else {
+      line(zeile);
+    }
+  }
+  readc(frage.kmax, code);
+}
+
+void ConsoleDialogue::readc(Code kmax, Code& kkk) {
   const Code kres = kkk;
   for (;;) {
     prompt(kkk);

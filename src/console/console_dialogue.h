@@ -1,0 +1,66 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "console/dialogue.h"
+#include "console/line_reader.h"
+#include "console/reply.h"
+#include "console/terminal.h"
+
+namespace ausweich {
+
+/// The dialogue on a console: message lines and screen clears go to the
+/// terminal's screen, answers come from its input.
+///
+/// Output is collected and handed to the terminal in one piece before every
+/// read, so each screen arrives whole and nothing stays unseen while the
+/// program waits. The program ends only here (or in the terminal, on an
+/// interrupt) by throwing ProgramEnd.
+class ConsoleDialogue final : public Dialogue {
+ public:
+  explicit ConsoleDialogue(Terminal& terminal);
+  ConsoleDialogue(const ConsoleDialogue&) = delete;
+  ConsoleDialogue& operator=(const ConsoleDialogue&) = delete;
+
+  void line(std::string_view text) override;
+  void empty() override;
+  void clear(int n) override;
+  /// Writes the question, its empty line and its menu, then reads the answer
+  /// with `readc`.
+  void ask(const Frage& frage, Code& code) override;
+  /// The console shows a verdict by its lines alone.
+  void verdict(const Verdict&) override {}
+
+  /// Waits for Enter: reads one input line and discards it.
+  void wait_enter();
+  /// The answer reader: shows `kkk` as the default, reads a reply and stores
+  /// an answer from 1 to `kmax` in `kkk`; Enter alone keeps `kkk` unchecked.
+  /// Refuses answers above `kmax` and asks again; ends the program on an
+  /// answer of 0 or less.
+  void readc(Code kmax, Code& kkk);
+  /// Reads one reply line into the 8-character reply field, blank-filled.
+  /// Ends the program at the end of input, as the answer reader does.
+  void read_reply(std::array<char, kReplyWidth>& aaa);
+
+  /// Hands everything written so far to the terminal.
+  void flush();
+
+ private:
+  void put(std::string_view bytes);
+  void put_number(std::int64_t n, std::size_t width);
+  void end_line();
+  void prompt(Code deflt);
+  void refuse(Code value);
+
+  Terminal& terminal_;
+  LineReader reader_;
+  std::string_view line_end_;
+  bool input_end_met_ = false;  // an Enter wait ran into the end of input
+  std::array<char, 16384> out_;
+  std::size_t used_ = 0;
+};
+
+}  // namespace ausweich
