@@ -134,14 +134,7 @@ void hauptprogramm(ConsoleDialogue& d) {
 }
 
 int run(Terminal& terminal) {
-  ConsoleDialogue d(terminal);
-  try {
-    hauptprogramm(d);
-  } catch (const ProgramEnd& end) {
-    d.flush();
-    if (!end.diagnostic.empty()) terminal.diagnostic(end.diagnostic);
-    return end.status;
-  }
+  return run_dialogue(terminal, hauptprogramm);
 }
 
 }  // namespace ausweich

@@ -7,6 +7,7 @@
 
 #include "console/dialogue.h"
 #include "console/line_reader.h"
+#include "console/program_end.h"
 #include "console/reply.h"
 #include "console/terminal.h"
 
@@ -62,5 +63,22 @@ class ConsoleDialogue final : public Dialogue {
   std::array<char, 16384> out_;
   std::size_t used_ = 0;
 };
+
+/// Runs `program` on a console dialogue over `terminal` until it ends:
+/// flushes the screen, writes the diagnostic, if any, and returns the exit
+/// status.
+template <class Program>
+int run_dialogue(Terminal& terminal, Program&& program) {
+  ConsoleDialogue d(terminal);
+  try {
+    program(d);
+  } catch (const ProgramEnd& end) {
+    d.flush();
+    if (!end.diagnostic.empty()) terminal.diagnostic(end.diagnostic);
+    return end.status;
+  }
+  d.flush();
+  return kStatusQuit;
+}
 
 }  // namespace ausweich

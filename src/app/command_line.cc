@@ -1,0 +1,162 @@
+#include "app/command_line.h"
+
+#include <charconv>
+#include <chrono>
+#include <random>
+
+#include "analysis/main_loop.h"
+#include "console/console_dialogue.h"
+#include "console/program_end.h"
+#include "training/training.h"
+
+namespace ausweich {
+namespace {
+
+constexpr std::string_view kVersion = "ausweichregeln " AUSWEICH_VERSION;
+
+constexpr std::string_view kHilfe[] = {
+    "Aufruf: ausweichregeln",
+    "        ausweichregeln --uebung [--anzahl N] [--seed S]",
+    "        ausweichregeln --help | --version",
+    "",
+    "Ohne Argumente beraet das Programm: es fragt nach dem eigenen",
+    "Schiff A, dem Gegner B, dem Seegebiet und der Lage und nennt,",
+    "wer ausweichen muss, nach SeeSchStrO oder KVR. Die Antworten",
+    "sind Zahlen aus den Menues; Enter allein behaelt den Default,",
+    "0 beendet das Programm.",
+    "",
+    "Optionen:",
+    "  --uebung      Uebung: zufaellige Begegnungen entscheiden, der",
+    "                Berater erklaert jede Loesung",
+    "  --anzahl N    Zahl der Begegnungen, 1 bis 100 (sonst 10)",
+    "  --seed S      gleiche Zahl S, gleiche Begegnungen (ab 0)",
+    "  --help        diese Hilfe",
+    "  --version     die Version",
+    "",
+    "Exit-Status: 0 beendet, 1 Abbruch (Ctrl-C), 2 Fehler oder Ende",
+    "der Eingabe.",
+    "",
+    "NOTE:  No guarantee whatsoever, handle with care !!!",
+};
+
+Aufruf fehler(std::string_view was, std::string_view wert = {}) {
+  Aufruf a;
+  a.art = Aufruf::Art::fehler;
+  a.fehler = "ausweichregeln: ";
+  a.fehler += was;
+  if (!wert.empty()) {
+    a.fehler += " '";
+    a.fehler += wert;
+    a.fehler += "'";
+  }
+  a.fehler += " (siehe ausweichregeln --help)";
+  return a;
+}
+
+/// A whole decimal number, nothing else; false when it is not one or does not
+/// fit.
+bool zahl(std::string_view text, std::uint64_t& wert) {
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, wert);
+  return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+/// An option's value: after "=" in the same argument, or the next argument.
+bool wert_von(std::string_view arg, std::span<const std::string_view> args,
+              std::size_t& i, std::string_view& wert) {
+  const std::size_t gleich = arg.find('=');
+  if (gleich != std::string_view::npos) {
+    wert = arg.substr(gleich + 1);
+    return true;
+  }
+  if (i + 1 >= args.size()) return false;
+  wert = args[++i];
+  return true;
+}
+
+void schreibe(Terminal& terminal, std::string_view zeile) {
+  const std::string_view ende = terminal.line_end();
+  terminal.write(zeile.data(), zeile.size());
+  terminal.write(ende.data(), ende.size());
+}
+
+}  // namespace
+
+Aufruf lies_aufruf(std::span<const std::string_view> args) {
+  Aufruf a;
+  bool nur_uebung = false;  // --anzahl or --seed given
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    const std::string_view name = arg.substr(0, arg.find('='));
+    std::string_view wert;
+    std::uint64_t n = 0;
+    if (arg == "--help" || arg == "-h") {
+      a.art = Aufruf::Art::hilfe;
+      return a;
+    } else if (arg == "--version") {
+      a.art = Aufruf::Art::version;
+      return a;
+    } else if (arg == "--uebung") {
+      a.art = Aufruf::Art::ueben;
+    } else if (name == "--anzahl") {
+      if (!wert_von(arg, args, i, wert)) return fehler("--anzahl braucht eine Zahl");
+      if (!zahl(wert, n) || n < 1 || n > 100) {
+        return fehler("--anzahl braucht eine Zahl von 1 bis 100, nicht", wert);
+      }
+      a.anzahl = static_cast<int>(n);
+      nur_uebung = true;
+    } else if (name == "--seed") {
+      if (!wert_von(arg, args, i, wert)) return fehler("--seed braucht eine Zahl");
+      if (!zahl(wert, n))
+        return fehler("--seed braucht eine ganze Zahl ab 0, nicht", wert);
+      a.seed = n;
+      a.mit_seed = true;
+      nur_uebung = true;
+    } else if (arg.starts_with("-") && arg != "-") {
+      return fehler("unbekannte Option", arg);
+    } else {
+      return fehler("unerwartetes Argument", arg);
+    }
+  }
+  if (nur_uebung && a.art != Aufruf::Art::ueben) {
+    return fehler("--anzahl und --seed gelten nur mit --uebung");
+  }
+  return a;
+}
+
+int ausweichregeln(std::span<const std::string_view> args, Terminal& terminal,
+                   std::uint64_t zufall) {
+  const Aufruf a = lies_aufruf(args);
+  switch (a.art) {
+    case Aufruf::Art::fehler:
+      terminal.diagnostic(a.fehler);
+      return kStatusFailure;
+    case Aufruf::Art::hilfe:
+      for (const std::string_view zeile : kHilfe) schreibe(terminal, zeile);
+      return kStatusQuit;
+    case Aufruf::Art::version:
+      schreibe(terminal, kVersion);
+      return kStatusQuit;
+    case Aufruf::Art::ueben:
+      return run_dialogue(terminal, [&](ConsoleDialogue& d) {
+        uebung(d, a.anzahl, a.mit_seed ? a.seed : zufall);
+      });
+    case Aufruf::Art::beraten:
+      break;
+  }
+  return run(terminal);
+}
+
+std::uint64_t zufaelliger_seed() {
+  std::uint64_t seed = static_cast<std::uint64_t>(
+      std::chrono::high_resolution_clock::now().time_since_epoch().count());
+  try {
+    std::random_device device;
+    seed ^= (static_cast<std::uint64_t>(device()) << 32) ^ device();
+  } catch (...) {
+    // No source of entropy: the clock alone still differs from run to run.
+  }
+  return seed;
+}
+
+}  // namespace ausweich

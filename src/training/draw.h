@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "training/encounters.h"
+
+namespace ausweich {
+
+/// A small, fast generator of random numbers (splitmix64) that gives the same
+/// sequence for the same seed on every platform, so a seeded training run
+/// can be repeated anywhere.
+class Zufall {
+ public:
+  explicit Zufall(std::uint64_t seed) : state_(seed) {}
+  std::uint64_t next();
+  /// A number from 0 to `n` - 1; `n` must not be 0.
+  std::size_t unter(std::size_t n) { return static_cast<std::size_t>(next() % n); }
+
+ private:
+  std::uint64_t state_;
+};
+
+/// Draws `anzahl` different encounters from `alle` for one training run. The
+/// two regimes take turns, and within each regime the classes of verdict come
+/// round like cards from a shuffled deck in which "A gives way" and "B gives
+/// way" lie twice, so that every kind of verdict turns up and none dominates.
+std::vector<Begegnung> ziehe(const std::vector<Begegnung>& alle, int anzahl,
+                             Zufall& zufall);
+
+}  // namespace ausweich

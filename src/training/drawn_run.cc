@@ -1,0 +1,60 @@
+#include "training/drawn_run.h"
+
+namespace ausweich {
+
+void DrawnRun::ask(const Frage& frage, Code& code) {
+  end_section();
+  const Code value = !decided_ && asked_ < given_.size() ? given_[asked_] : 1;
+  if (asked_ == answers_.size()) {
+    overflow_ = true;
+  } else {
+    answers_[asked_++] = {&code, value, frage.kmax, decided_};
+  }
+  code = value;
+}
+
+void DrawnRun::verdict(const Verdict& v) {
+  verdict_ = v;
+  decided_ = true;
+}
+
+void DrawnRun::keep(Line l) {
+  if (kept_count_ == kept_.size()) {
+    overflow_ = true;
+    return;
+  }
+  kept_[kept_count_++] = l;
+}
+
+void DrawnRun::end_section() {
+  const std::size_t begin = sections_ == 0 ? 0 : section_ends_[sections_ - 1];
+  if (kept_count_ == begin) return;
+  if (sections_ == section_ends_.size()) {
+    overflow_ = true;
+    return;
+  }
+  section_ends_[sections_++] = kept_count_;
+}
+
+bool DrawnRun::asked(const Code& code) const {
+  for (const Answer& a : answers()) {
+    if (a.code == &code) return true;
+  }
+  return false;
+}
+
+std::vector<std::span<const DrawnRun::Line>> DrawnRun::sections() const {
+  std::vector<std::span<const Line>> result;
+  std::size_t begin = 0;
+  for (std::size_t s = 0; s <= sections_; ++s) {
+    std::size_t end = s < sections_ ? section_ends_[s] : kept_count_;
+    std::size_t from = begin;
+    begin = end;
+    while (from < end && !kept_[from].message) ++from;
+    while (end > from && !kept_[end - 1].message) --end;
+    if (from < end) result.emplace_back(kept_.data() + from, end - from);
+  }
+  return result;
+}
+
+}  // namespace ausweich

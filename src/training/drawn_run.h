@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "console/dialogue.h"
+
+namespace ausweich {
+
+/// The dialogue of an analysis that is answered from a list of answers
+/// instead of the keyboard, as the training mode runs it. Questions are
+/// answered silently; of the rest the analysis writes, the lines are kept,
+/// in the sections that stood between its questions and screen clears.
+/// Questions after the verdict offer further information and are declined
+/// (answered 1).
+class DrawnRun final : public Dialogue {
+ public:
+  /// The most questions one analysis asks, with room to spare.
+  static constexpr std::size_t kMaxQuestions = 24;
+
+  /// One question as it was answered.
+  struct Answer {
+    const Code* code;  // the code it set
+    Code value;
+    Code kmax;
+    bool after_verdict;  // declined further information, not part of the encounter
+  };
+
+  /// One line written: a message line or an empty line.
+  struct Line {
+    bool message;
+    std::string_view text;
+  };
+
+  /// `answers` are given to the questions in order; questions beyond them
+  /// are answered 1.
+  explicit DrawnRun(std::span<const Code> answers) : given_(answers) {}
+
+  void line(std::string_view text) override { keep({true, text}); }
+  void empty() override { keep({false, {}}); }
+  void clear(int) override { end_section(); }
+  void ask(const Frage& frage, Code& code) override;
+  void verdict(const Verdict& v) override;
+
+  std::span<const Answer> answers() const { return {answers_.data(), asked_}; }
+  /// Whether the analysis asked the question that sets `code`.
+  bool asked(const Code& code) const;
+  /// The verdict, once reported.
+  bool decided() const { return decided_; }
+  const Verdict& reported() const { return verdict_; }
+  /// What the analysis wrote besides its questions: the sections between
+  /// questions and screen clears that hold a message line, each without the
+  /// empty lines around it. The last one holds the verdict.
+  std::vector<std::span<const Line>> sections() const;
+  /// False when more questions were asked or more lines written than there
+  /// is room for; nothing of such a run can be trusted.
+  bool complete() const { return !overflow_; }
+
+ private:
+  void keep(Line l);
+  void end_section();
+
+  std::span<const Code> given_;
+  std::array<Answer, kMaxQuestions> answers_{};
+  std::size_t asked_ = 0;
+  std::array<Line, 64> kept_{};
+  std::array<std::size_t, 16> section_ends_{};  // where each section ends in kept_
+  std::size_t kept_count_ = 0;
+  std::size_t sections_ = 0;
+  bool decided_ = false;
+  bool overflow_ = false;
+  Verdict verdict_{Pflicht::allgemein, {}};
+};
+
+}  // namespace ausweich

@@ -1,0 +1,229 @@
+#include "training/training.h"
+
+#include <array>
+#include <charconv>
+#include <string_view>
+#include <vector>
+
+#include "console/program_end.h"
+#include "training/description.h"
+#include "training/draw.h"
+#include "training/encounters.h"
+
+namespace ausweich {
+namespace {
+
+constexpr std::string_view kStrich =
+    "-----------------------------------------------------";
+constexpr std::string_view kDoppelstrich =
+    "=====================================================";
+
+constexpr std::string_view kKlassenMenue[] = {
+    "   1=A,   2=B,   3=jeder muss jedem ausweichen",
+    "   4=A darf B nicht behindern",
+    "   5=keiner: beide halten sich scharf rechts",
+};
+
+/// The menu number of each class of verdict, and how the solution names it.
+struct Klasse {
+  Pflicht pflicht;
+  int nummer;
+  std::string_view loesung;
+};
+
+constexpr Klasse kKlassen[] = {
+    {Pflicht::a_weicht_aus, 1, "A ist ausweichpflichtig"},
+    {Pflicht::b_weicht_aus, 2, "B ist ausweichpflichtig"},
+    {Pflicht::jeder_weicht_jedem_aus, 3, "Jeder muss jedem ausweichen"},
+    {Pflicht::a_darf_b_nicht_behindern, 4, "A darf B nicht behindern"},
+    {Pflicht::beide_halten_rechts, 5, "Keiner: beide halten sich scharf rechts"},
+};
+constexpr int kHoechsteAntwort = 5;
+
+const Klasse& klasse(Pflicht p) {
+  for (const Klasse& k : kKlassen) {
+    if (k.pflicht == p) return k;
+  }
+  return kKlassen[0];
+}
+
+/// A line put together from pieces and numbers, for the few lines of the
+/// training that carry a count.
+class Zeile {
+ public:
+  Zeile& operator<<(std::string_view text) {
+    for (const char c : text) {
+      if (used_ < buf_.size()) buf_[used_++] = c;
+    }
+    return *this;
+  }
+  Zeile& operator<<(std::uint64_t n) {
+    std::array<char, 24> digits;
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), n).ptr;
+    return *this << std::string_view(digits.data(),
+                                     static_cast<std::size_t>(end - digits.data()));
+  }
+  std::string_view text() const { return {buf_.data(), used_}; }
+
+ private:
+  std::array<char, 200> buf_;
+  std::size_t used_ = 0;
+};
+
+/// The learner's answer: a number from 0 to the highest class, blanks around
+/// it allowed; -1 for anything else.
+int lies_zahl(const std::array<char, kReplyWidth>& feld) {
+  std::size_t i = 0;
+  while (i < feld.size() && (feld[i] == ' ' || feld[i] == '\t')) ++i;
+  int wert = 0;
+  std::size_t ziffern = 0;
+  for (; i < feld.size() && feld[i] >= '0' && feld[i] <= '9'; ++i, ++ziffern) {
+    wert = wert * 10 + (feld[i] - '0');
+    if (wert > kHoechsteAntwort) return -1;
+  }
+  while (i < feld.size() && (feld[i] == ' ' || feld[i] == '\t')) ++i;
+  return ziffern > 0 && i == feld.size() ? wert : -1;
+}
+
+class Uebung {
+ public:
+  Uebung(ConsoleDialogue& d, int anzahl, std::uint64_t seed) : d_(d), seed_(seed) {
+    Zufall zufall(seed);
+    lagen_ = ziehe(alle_begegnungen(), anzahl, zufall);
+  }
+
+  [[noreturn]] void run() {
+    try {
+      einleitung();
+      for (const Begegnung& b : lagen_) {
+        if (!lage(b)) {
+          d_.spaces();
+          d_.line("Uebung vorzeitig beendet.");
+          break;
+        }
+      }
+    } catch (const ProgramEnd&) {
+      ergebnis();
+      throw;
+    }
+    ergebnis();
+    throw ProgramEnd{kStatusQuit, {}};
+  }
+
+ private:
+  void einleitung() {
+    d_.spaces();
+    d_.line(kStrich);
+    d_.line("Uebung: Wer muss ausweichen?");
+    d_.empty();
+    d_.line("Zu jeder Lage waehlen Sie, wer ausweichpflichtig ist;");
+    d_.line("danach erklaert der Berater die Loesung.");
+    d_.line(
+        (Zeile() << "Lagen: " << lagen_.size() << "   (--seed " << seed_ << ")").text());
+    d_.line(kStrich);
+    d_.line("NOTE:  No guarantee whatsoever, handle with care !!!");
+  }
+
+  /// One encounter, from its description to the explanation. False when the
+  /// learner ended the training.
+  bool lage(const Begegnung& b) {
+    const Wiedergabe w(b.replies());
+    d_.spaces();
+    d_.line(kStrich);
+    d_.line((Zeile() << "Lage " << gestellt_ + 1 << " von " << lagen_.size()).text());
+    d_.line(kStrich);
+    std::array<std::string_view, DrawnRun::kMaxQuestions> zeilen;
+    const std::size_t n = beschreibung(w.situation, w.run, zeilen);
+    for (std::size_t i = 0; i < n; ++i) d_.line(zeilen[i]);
+    d_.line(kStrich);
+    d_.empty();
+    d_.line("Wer ist ausweichpflichtig?");
+    d_.empty();
+    for (const std::string_view zeile : kKlassenMenue) d_.line(zeile);
+    const int antwort = frage();
+    if (antwort == 0) return false;
+    ++gestellt_;
+    aufloesung(b, w, antwort);
+    return true;
+  }
+
+  /// Asks until the learner gives a number of the menu or 0.
+  int frage() {
+    for (;;) {
+      d_.empty();
+      d_.line(kDoppelstrich);
+      d_.line("       [1 bis 5, 0=Ende]    Input=");
+      std::array<char, kReplyWidth> feld;
+      d_.read_reply(feld);
+      const int antwort = lies_zahl(feld);
+      if (antwort >= 0) return antwort;
+      d_.line("Bitte eine Zahl von 1 bis 5 eingeben (0 = Ende).");
+    }
+  }
+
+  void aufloesung(const Begegnung& b, const Wiedergabe& w, int antwort) {
+    const Klasse& richtig = klasse(b.pflicht);
+    d_.empty();
+    if (antwort == richtig.nummer) {
+      ++richtige_;
+      d_.line((Zeile() << "richtig: " << richtig.loesung).text());
+    } else {
+      verpasst_.push_back(w.run.reported().regel);
+      d_.line((Zeile() << "falsch, richtig ist: " << richtig.loesung).text());
+    }
+    for (const std::span<const DrawnRun::Line> abschnitt : w.run.sections()) {
+      d_.empty();
+      for (const DrawnRun::Line& l : abschnitt) {
+        if (l.message) {
+          d_.line(l.text);
+        } else {
+          d_.empty();
+        }
+      }
+    }
+    d_.empty();
+    Zeile replay;
+    replay << "Im Berater nachvollziehen: Enter, Enter";
+    for (const Code c : b.replies()) replay << ", " << static_cast<std::uint64_t>(c);
+    d_.line(replay.text());
+    d_.empty();
+    d_.line("                                       [enter]....");
+    d_.wait_enter();
+  }
+
+  void ergebnis() {
+    d_.empty();
+    d_.line(kDoppelstrich);
+    d_.line((Zeile() << "Ergebnis: " << richtige_ << " von " << gestellt_ << " richtig")
+                .text());
+    if (!verpasst_.empty()) {
+      d_.line("Verpasst:");
+      for (std::size_t i = 0; i < verpasst_.size(); ++i) {
+        if (!schon_genannt(i)) d_.line((Zeile() << "   " << verpasst_[i]).text());
+      }
+    }
+    d_.line(kDoppelstrich);
+  }
+
+  bool schon_genannt(std::size_t i) const {
+    for (std::size_t j = 0; j < i; ++j) {
+      if (verpasst_[j] == verpasst_[i]) return true;
+    }
+    return false;
+  }
+
+  ConsoleDialogue& d_;
+  std::uint64_t seed_;
+  std::vector<Begegnung> lagen_;
+  std::size_t gestellt_ = 0;
+  std::size_t richtige_ = 0;
+  std::vector<std::string_view> verpasst_;
+};
+
+}  // namespace
+
+void uebung(ConsoleDialogue& d, int anzahl, std::uint64_t seed) {
+  Uebung(d, anzahl, seed).run();
+}
+
+}  // namespace ausweich

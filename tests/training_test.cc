@@ -1,0 +1,224 @@
+// The training mode: every encounter it can draw, replayed in the advisor
+// with the replies it shows, gives the explanation it shows; and a training
+// run as a learner meets it.
+#include "training/training.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "console/string_terminal.h"
+#include "session.h"
+#include "training/encounters.h"
+
+namespace ausweich::testing {
+namespace {
+
+std::string replay_name(const Begegnung& b) {
+  std::string name = "Enter, Enter";
+  for (const Code c : b.replies()) name += ", " + std::to_string(c);
+  return name;
+}
+
+/// A line of the verdict that each class of verdict must contain.
+std::vector<std::string_view> class_lines(Pflicht p) {
+  switch (p) {
+    case Pflicht::a_weicht_aus:
+      return {"A ist ausweichpflichtig", "A muss als Ueberholer ausweichen",
+              "B hat Vorfahrt, A ist ausweich- bzw. wartepflichtig"};
+    case Pflicht::b_weicht_aus:
+      return {"B ist ausweichpflichtig", "B muss als Ueberholer ausweichen",
+              "A hat Vorfahrt, B ist ausweich- bzw. wartepflichtig"};
+    case Pflicht::jeder_weicht_jedem_aus:
+      return {"Regel 19: Jeder muss jedem ausweichen"};
+    case Pflicht::a_darf_b_nicht_behindern:
+      return {"A darf das Wegerechtschiff nicht behindern!",
+              "A darf das tiefgangbehinderte Fzg. nicht behindern,"};
+    case Pflicht::beide_halten_rechts:
+      return {"A und B halten scharf rechts, KVR#9"};
+    case Pflicht::allgemein:
+      break;
+  }
+  return {};
+}
+
+// Not a sample: every encounter the generator can draw is replayed in the
+// advisor from a fresh start with exactly the replies the training shows.
+// Each section of the explanation must stand in the advisor's output, whole
+// and in order, and the class the verdict reports must be the one its lines
+// state.
+TEST(TrainingTest, EveryDrawableEncounterReplaysInTheAdvisor) {
+  const std::vector<Begegnung> alle = alle_begegnungen();
+  std::map<std::pair<Code, Pflicht>, int> per_class;
+  std::set<std::string> seen;
+  for (const Begegnung& b : alle) {
+    const std::string name = replay_name(b);
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(seen.insert(name).second) << "drawable twice";
+    const Wiedergabe w(b.replies());
+    ASSERT_TRUE(w.run.complete());
+    ASSERT_EQ(w.run.reported().pflicht, b.pflicht);
+    ASSERT_NE(b.pflicht, Pflicht::allgemein);
+    ++per_class[{b.kvr, b.pflicht}];
+
+    std::string input = "\n\n";
+    for (const Code c : b.replies()) input += std::to_string(c) + "\n";
+    const Session advisor = run_session(input + "\n\n\n0\n");
+    ASSERT_EQ(advisor.status, 0) << advisor.err;
+    const std::size_t end = advisor.out.find("<=== ENDE der ANALYSE ===>");
+    ASSERT_NE(end, std::string::npos);
+    const std::string_view first = std::string_view(advisor.out).substr(0, end);
+
+    std::size_t at = 0;
+    std::string last_section;
+    const auto sections = w.run.sections();
+    ASSERT_FALSE(sections.empty());
+    for (const auto& section : sections) {
+      std::string text;
+      for (const DrawnRun::Line& l : section) {
+        if (l.message) text.append(" ").append(l.text);
+        text += '\n';
+      }
+      at = first.find(text, at);
+      ASSERT_NE(at, std::string::npos) << "not in the advisor's output:\n" << text;
+      at += text.size();
+      last_section = text;
+    }
+    bool stated = false;
+    for (std::string_view line : class_lines(b.pflicht)) {
+      stated = stated || last_section.find(line) != std::string::npos;
+    }
+    EXPECT_TRUE(stated) << "the verdict does not state its class:\n" << last_section;
+  }
+  // Both regimes offer every class, but keeping to starboard, which only the
+  // waterways regime has; and no class is a rarity there.
+  for (const Code kvr : {seeschifffahrtsstrassen, hohe_see}) {
+    for (const Pflicht p :
+         {Pflicht::a_weicht_aus, Pflicht::b_weicht_aus, Pflicht::jeder_weicht_jedem_aus,
+          Pflicht::a_darf_b_nicht_behindern}) {
+      EXPECT_GE((per_class[{kvr, p}]), 6) << kvr << " " << static_cast<int>(p);
+    }
+  }
+  EXPECT_GE((per_class[{seeschifffahrtsstrassen, Pflicht::beide_halten_rechts}]), 6);
+  EXPECT_EQ((per_class[{hohe_see, Pflicht::beide_halten_rechts}]), 0);
+}
+
+struct Program {
+  std::string out, err;
+  int status;
+};
+
+Program training(std::string_view input, std::vector<std::string_view> args) {
+  StringTerminal t(input);
+  const int status = ausweichregeln(args, t, 0);
+  return {t.output(), t.diagnostics(), status};
+}
+
+std::vector<std::string> replays(const std::string& out) {
+  std::vector<std::string> found;
+  constexpr std::string_view kReplay = " Im Berater nachvollziehen: ";
+  for (std::size_t at = out.find(kReplay); at != std::string::npos;
+       at = out.find(kReplay, at + 1)) {
+    found.push_back(out.substr(at, out.find('\n', at) - at));
+  }
+  return found;
+}
+
+// A learner's run: refused replies asked again, right and wrong answers
+// scored, the same seed the same encounters, a new seed others; ten encounters
+// spread over both regimes and at least three classes.
+TEST(TrainingTest, ASeededRunIsScoredAndRepeatable) {
+  std::string input = "7\n\nx\n-1\n1\n\n";  // three refusals, then answer 1
+  for (int i = 0; i < 9; ++i) input += "2\n\n";
+  const Program a = training(input, {"--uebung", "--seed", "42"});
+  EXPECT_EQ(a.status, 0);
+  EXPECT_EQ(a.err, "");
+  EXPECT_EQ(count(a.out, " Bitte eine Zahl von 1 bis 5 eingeben (0 = Ende).\n"), 4);
+  EXPECT_EQ(count(a.out, "\n richtig: ") + count(a.out, "\n falsch, richtig ist: "), 10);
+  const std::vector<std::string> encounters = replays(a.out);
+  ASSERT_EQ(encounters.size(), 10u);
+  EXPECT_EQ(std::set<std::string>(encounters.begin(), encounters.end()).size(), 10u);
+  const int sea = count(a.out, "\n Seeschifffahrtsstrasse (SeeSchStrO)\n");
+  EXPECT_EQ(sea, 5);
+  EXPECT_EQ(count(a.out, "\n Hohe See (KVR)\n"), 5);
+  int classes = 0;
+  for (std::string_view c :
+       {"A ist ausweichpflichtig\n", "B ist ausweichpflichtig\n",
+        "Jeder muss jedem ausweichen\n", "A darf B nicht behindern\n",
+        "Keiner: beide halten sich scharf rechts\n"}) {
+    classes += count(a.out, c) > 0 ? 1 : 0;
+  }
+  EXPECT_GE(classes, 3);
+  const std::string score =
+      "Ergebnis: " + std::to_string(count(a.out, "\n richtig: ")) + " von 10 richtig\n";
+  EXPECT_NE(a.out.find(score), std::string::npos);
+
+  EXPECT_EQ(training(input, {"--uebung", "--seed=42"}).out, a.out);
+  EXPECT_NE(replays(training(input, {"--uebung", "--seed", "43"}).out), encounters);
+}
+
+// 0 ends early with the score so far; the end of input and the missed rules.
+TEST(TrainingTest, EndsEarlyWithTheScoreSoFar) {
+  const Program quit = training("0\n", {"--uebung", "--seed", "1"});
+  EXPECT_EQ(quit.status, 0);
+  EXPECT_NE(quit.out.find(" Uebung vorzeitig beendet.\n"), std::string::npos);
+  EXPECT_NE(quit.out.find(" Ergebnis: 0 von 0 richtig\n"), std::string::npos);
+
+  // Every class but 5 answered wrongly as 5, then the input ends.
+  const Program cut =
+      training("5\n\n5\n\n5", {"--uebung", "--anzahl", "3", "--seed", "9"});
+  EXPECT_EQ(cut.status, 2);
+  EXPECT_EQ(cut.err, "fmt: end of file\n");
+  EXPECT_EQ(count(cut.out, "Lage 3 von 3"), 1);
+  const std::size_t score = cut.out.rfind(" Ergebnis: ");
+  ASSERT_NE(score, std::string::npos);
+  EXPECT_GT(score, cut.out.rfind("Lage 3 von 3"));
+  const int right = count(cut.out, "\n richtig: ");
+  EXPECT_NE(cut.out.find("Ergebnis: " + std::to_string(right) + " von 2 richtig\n"),
+            std::string::npos);
+  if (right < 2) {
+    EXPECT_NE(cut.out.find("\n Verpasst:\n    "), std::string::npos);
+  }
+}
+
+TEST(CommandLineTest, OptionsAndTheirErrors) {
+  const Program help = training("", {"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("Aufruf: ausweichregeln\n", 0), 0u);
+  EXPECT_NE(help.out.find("--uebung"), std::string::npos);
+  const Program version = training("", {"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "ausweichregeln " AUSWEICH_VERSION "\n");
+
+  for (const std::vector<std::string_view>& bad :
+       std::vector<std::vector<std::string_view>>{
+           {"--bogus"},
+           {"extra"},
+           {"--uebung", "--anzahl"},
+           {"--uebung", "--anzahl", "0"},
+           {"--uebung", "--anzahl", "101"},
+           {"--uebung", "--anzahl", "5x"},
+           {"--uebung", "--seed", "-1"},
+           {"--uebung", "--seed", "18446744073709551616"},
+           {"--anzahl", "5"}}) {
+    const Program r = training("1\n", bad);
+    EXPECT_EQ(r.status, 2) << bad.back();
+    EXPECT_EQ(r.out, "") << bad.back();
+    EXPECT_EQ(count(r.err, "\n"), 1) << r.err;
+    EXPECT_EQ(r.err.rfind("ausweichregeln: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find("--help"), std::string::npos) << r.err;
+  }
+  // No arguments: the advisor itself.
+  const std::string input = analysis({"", "", "", "", "", "1", "2"}) + analysis({"0"});
+  const Program advisor = training(input, {});
+  const Session direct = run_session(input);
+  EXPECT_EQ(advisor.out, direct.out);
+  EXPECT_EQ(advisor.status, direct.status);
+}
+
+}  // namespace
+}  // namespace ausweich::testing
