@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -13,6 +14,7 @@
 #include "app/command_line.h"
 #include "console/string_terminal.h"
 #include "session.h"
+#include "training/description.h"
 #include "training/encounters.h"
 
 namespace ausweich::testing {
@@ -105,6 +107,39 @@ TEST(TrainingTest, EveryDrawableEncounterReplaysInTheAdvisor) {
   }
   EXPECT_GE((per_class[{seeschifffahrtsstrassen, Pflicht::beide_halten_rechts}]), 6);
   EXPECT_EQ((per_class[{hohe_see, Pflicht::beide_halten_rechts}]), 0);
+}
+
+std::string described(std::vector<Code> replies) {
+  const Wiedergabe w(replies);
+  std::array<std::string_view, DrawnRun::kMaxQuestions> zeilen;
+  std::string text;
+  for (std::size_t i = 0, n = beschreibung(w.situation, w.run, zeilen); i < n; ++i) {
+    text.append(zeilen[i]).append("\n");
+  }
+  return text;
+}
+
+// Only what the analysis asked, in the order asked: the length with a motor
+// vessel's type, the roughly following of the waterways regime, the wind.
+TEST(TrainingTest, DescribesWhatTheAnalysisAsked) {
+  EXPECT_EQ(described({1, 2, 1, 1, 1, 3, 1}),
+            "A (eigenes Schiff): Motorschiff ueber 20 m\n"
+            "B: Maschinenfahrzeug unter 20 m\n"
+            "Seeschifffahrtsstrasse (SeeSchStrO)\n"
+            "A ist im Fahrwasser und folgt ihm etwa\n"
+            "B ist nicht im Fahrwasser\n");
+  EXPECT_EQ(described({2, 2, 2, 3, 2, 3, 1, 1, 2, 4, 2}),
+            "A (eigenes Schiff): Segler\n"
+            "B: Segler\n"
+            "Hohe See (KVR)\n"
+            "In einem Verkehrstrennungsgebiet\n"
+            "A quert den Einbahnweg\n"
+            "B ist im Einbahnweg und folgt ihm\n"
+            "Klare Sicht\n"
+            "Keiner ueberholt den anderen\n"
+            "A hat den Wind von Steuerbord\n"
+            "B: Wind von Steuerbord, von A nicht erkennbar\n"
+            "A liegt in Lee von B\n");
 }
 
 struct Program {

@@ -5,6 +5,7 @@ namespace ausweich {
 void DrawnRun::ask(const Frage& frage, Code& code) {
   end_section();
   const Code value = !decided_ && asked_ < given_.size() ? given_[asked_] : 1;
+  if (value < 1 || value > frage.kmax) overflow_ = true;  // no answer of this menu
   if (asked_ == answers_.size()) {
     overflow_ = true;
   } else {

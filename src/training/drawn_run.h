@@ -55,8 +55,9 @@ class DrawnRun final : public Dialogue {
   /// questions and screen clears that hold a message line, each without the
   /// empty lines around it. The last one holds the verdict.
   std::vector<std::span<const Line>> sections() const;
-  /// False when more questions were asked or more lines written than there
-  /// is room for; nothing of such a run can be trusted.
+  /// False when an answer given lay outside its menu, or more questions were
+  /// asked or more lines written than there is room for; nothing of such a
+  /// run can be trusted.
   bool complete() const { return !overflow_; }
 
  private:
