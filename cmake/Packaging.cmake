@@ -55,4 +55,26 @@ configure_file(packaging/lintian-overrides
   debian-only/usr/share/lintian/overrides/${CPACK_PACKAGE_NAME} COPYONLY)
 set(CPACK_INSTALLED_DIRECTORIES "${PROJECT_BINARY_DIR}/debian-only;.")
 
+# The source archive: `cpack --config CPackSourceConfig.cmake` makes
+# ausweichregeln-<version>.tar.gz of the source tree, without what git
+# ignores (the build trees) and without git's own files or node modules.
+set(CPACK_VERBATIM_VARIABLES ON)
+set(CPACK_SOURCE_GENERATOR TGZ)
+# Into the build tree, wherever cpack is called, so that no archive lands in
+# the sources and in the next archive.
+set(CPACK_PACKAGE_DIRECTORY "${PROJECT_BINARY_DIR}")
+set(CPACK_SOURCE_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}")
+# The patterns are matched against whole paths: the source tree's own path
+# stands in them with every character that means something in a pattern
+# escaped.
+set(top "${PROJECT_SOURCE_DIR}")
+foreach(special "\\" "." "+" "*" "?" "^" "$" "(" ")" "[" "]" "|")
+  string(REPLACE "${special}" "\\${special}" top "${top}")
+endforeach()
+set(CPACK_SOURCE_IGNORE_FILES
+  "/\\.git(/|$)"
+  "/node_modules/"
+  "^${top}/build[^/]*/"
+  "^${top}/out/")
+
 include(CPack)
