@@ -64,17 +64,21 @@ set(CPACK_SOURCE_GENERATOR TGZ)
 # the sources and in the next archive.
 set(CPACK_PACKAGE_DIRECTORY "${PROJECT_BINARY_DIR}")
 set(CPACK_SOURCE_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}")
-# The patterns are matched against whole paths: the source tree's own path
-# stands in them with every character that means something in a pattern
-# escaped.
-set(top "${PROJECT_SOURCE_DIR}")
-foreach(special "\\" "." "+" "*" "?" "^" "$" "(" ")" "[" "]" "|")
-  string(REPLACE "${special}" "\\${special}" top "${top}")
+# The patterns are matched against whole paths: the source and build trees'
+# own paths stand in them with every character that means something in a
+# pattern escaped. The build tree is left out wherever it is.
+foreach(tree source binary)
+  string(TOUPPER "PROJECT_${tree}_DIR" path)
+  set(${tree} "${${path}}")
+  foreach(special "\\" "." "+" "*" "?" "^" "$" "(" ")" "[" "]" "|")
+    string(REPLACE "${special}" "\\${special}" ${tree} "${${tree}}")
+  endforeach()
 endforeach()
 set(CPACK_SOURCE_IGNORE_FILES
   "/\\.git(/|$)"
   "/node_modules/"
-  "^${top}/build[^/]*/"
-  "^${top}/out/")
+  "^${source}/build[^/]*/"
+  "^${source}/out/"
+  "^${binary}/")
 
 include(CPack)
