@@ -86,10 +86,17 @@ struct Child {
   int report = -1;  // descriptor 3 of the child, when asked for
 };
 
+/// A pipe that no child inherits (pipe2 is not on every system).
+void close_on_exec_pipe(int ends[2]) {
+  if (pipe(ends) != 0) fail("pipe");
+  for (int i : {0, 1}) fcntl(ends[i], F_SETFD, FD_CLOEXEC);
+}
+
 Child spawn(const std::vector<std::string>& argv, bool with_report) {
   int in[2], out[2], rep[2] = {-1, -1};
-  if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0) fail("pipe");
-  if (with_report && pipe2(rep, O_CLOEXEC) != 0) fail("pipe");
+  close_on_exec_pipe(in);
+  close_on_exec_pipe(out);
+  if (with_report) close_on_exec_pipe(rep);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, in[0], 0);

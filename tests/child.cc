@@ -62,16 +62,24 @@ void close_fd(int& fd) {
   fd = -1;
 }
 
+/// A pipe whose ends the child does not inherit (pipe2 is not on every system).
+bool close_on_exec_pipe(int ends[2]) {
+  if (pipe(ends) != 0) return false;
+  fcntl(ends[0], F_SETFD, FD_CLOEXEC);
+  fcntl(ends[1], F_SETFD, FD_CLOEXEC);
+  return true;
+}
+
 }  // namespace
 
 Child::Child(const ChildOptions& options) {
   // A child that stops reading must not kill the test with SIGPIPE.
   ::signal(SIGPIPE, SIG_IGN);
   int in[2], out[2] = {-1, -1}, err[2];
-  if (pipe2(in, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) {
+  if (!close_on_exec_pipe(in) || !close_on_exec_pipe(err)) {
     throw std::runtime_error("pipe");
   }
-  if (options.stdout_mode != ChildStdout::kClosed && pipe2(out, O_CLOEXEC) != 0) {
+  if (options.stdout_mode != ChildStdout::kClosed && !close_on_exec_pipe(out)) {
     throw std::runtime_error("pipe");
   }
   // A broken pipe from the very first write: nobody ever holds the reading end.

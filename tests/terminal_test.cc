@@ -3,10 +3,18 @@
 // wrote and the terminal echoed, and Ctrl-C ends the program.
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+// forkpty's header differs between systems.
+#if __has_include(<pty.h>)
+#include <pty.h>
+#elif __has_include(<util.h>)
+#include <util.h>
+#else
+#include <libutil.h>
+#endif
 
 #include <chrono>
 #include <string>

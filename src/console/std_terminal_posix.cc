@@ -1,32 +1,16 @@
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/signalfd.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <string_view>
 
+#include "console/posix_requests.h"
 #include "console/program_end.h"
 #include "console/std_terminal.h"
 
 namespace ausweich {
 namespace {
-
-bool ignored_at_start(int signo) {
-  struct sigaction current {};
-  return sigaction(signo, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
-}
-
-/// Moves a descriptor of our own above the three standard streams. Started
-/// with one of them closed, the program would otherwise get that number for
-/// it and take, say, the signal descriptor for its input and wait forever.
-int above_standard_streams(int fd) {
-  if (fd < 0 || fd > STDERR_FILENO) return fd;
-  const int moved = fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
-  ::close(fd);
-  return moved;
-}
 
 void write_all(int fd, const char* buf, std::size_t n) {
   while (n > 0) {
@@ -38,38 +22,26 @@ void write_all(int fd, const char* buf, std::size_t n) {
   }
 }
 
-/// Interrupt and termination requests are blocked and collected through a
-/// signal descriptor, which is watched together with the input. So they are
-/// only acted on while the program waits for input, when every line written
-/// so far has already been delivered, and no handler runs in between.
+/// Interrupt and termination requests are watched together with the input,
+/// so they are only acted on while the program waits for input, when every
+/// line written so far has already been delivered.
 class PosixTerminal final : public Terminal {
  public:
   PosixTerminal() {
     // A reader that went away must not kill the program; its writes just fail.
     ::signal(SIGPIPE, SIG_IGN);
-    sigset_t requests;
-    sigemptyset(&requests);
-    for (int signo : {SIGINT, SIGTERM}) {
-      if (!ignored_at_start(signo)) sigaddset(&requests, signo);
-    }
-    if (sigprocmask(SIG_BLOCK, &requests, nullptr) == 0) {
-      signal_fd_ = above_standard_streams(signalfd(-1, &requests, SFD_CLOEXEC));
-    }
-  }
-
-  ~PosixTerminal() override {
-    if (signal_fd_ >= 0) ::close(signal_fd_);
   }
 
   std::size_t read(char* buf, std::size_t n) override {
+    const int request_fd = requests_.fd();
     for (;;) {
-      pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {signal_fd_, POLLIN, 0}};
-      const int ready = ::poll(watched, signal_fd_ >= 0 ? 2 : 1, -1);
+      pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {request_fd, POLLIN, 0}};
+      const int ready = ::poll(watched, request_fd >= 0 ? 2 : 1, -1);
+      if (requests_.pending(watched[1].revents)) end_on_request();
       if (ready < 0) {
         if (errno == EINTR) continue;
         return 0;
       }
-      if (signal_fd_ >= 0 && (watched[1].revents & POLLIN)) end_on_request();
       if (watched[0].revents == 0) continue;
       const ssize_t k = ::read(STDIN_FILENO, buf, n);
       if (k < 0 && errno == EINTR) continue;
@@ -88,14 +60,11 @@ class PosixTerminal final : public Terminal {
 
  private:
   [[noreturn]] void end_on_request() {
-    signalfd_siginfo info{};
-    const ssize_t k = ::read(signal_fd_, &info, sizeof info);
-    const bool interrupt =
-        k == static_cast<ssize_t>(sizeof info) && info.ssi_signo == SIGINT;
+    const bool interrupt = requests_.take_interrupt();
     throw ProgramEnd{kStatusInterrupt, interrupt ? "Interrupt" : "Killed"};
   }
 
-  int signal_fd_ = -1;
+  InterruptRequests requests_;
 };
 
 }  // namespace

@@ -60,6 +60,8 @@ dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ {print $1, $2, $6}' | sort >"$work/
 sort >"$work/expected" <<EOF
 -rwxr-xr-x root/root ./usr/bin/ausweichregeln
 -rw-r--r-- root/root ./usr/share/doc/ausweichregeln/changelog.Debian.gz
+-rw-r--r-- root/root ./usr/share/doc/ausweichregeln/copyright
+-rw-r--r-- root/root ./usr/share/lintian/overrides/ausweichregeln
 -rw-r--r-- root/root ./usr/share/man/de/man1/ausweichregeln.1.gz
 -rw-r--r-- root/root ./usr/share/man/man1/ausweichregeln.1.gz
 EOF
@@ -79,8 +81,34 @@ done
 gzip -dc "$root/usr/share/doc/ausweichregeln/changelog.Debian.gz" | head -n 1 |
   grep -q "^ausweichregeln (${version}-1) " || fail "changelog does not start with version ${version}-1"
 
-if command -v readelf >/dev/null && readelf -S "$program" | grep -q '\.symtab'; then
-  fail "the program in the package is not stripped"
+# The copyright file carries the licence text of LICENSE word for word.
+copyright="$root/usr/share/doc/ausweichregeln/copyright"
+head -n 1 "$copyright" |
+  grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "copyright is not in the machine-readable format"
+sed -n '/^License: Expat$/,$p' "$copyright" | tail -n +2 | sed 's/^ //; s/^\.$//' >"$work/licence"
+sed -n '/^Permission is hereby granted/,$p' "$source/LICENSE" | diff -u - "$work/licence" ||
+  fail "copyright does not hold the licence text of LICENSE"
+
+if command -v readelf >/dev/null; then
+  readelf -S "$program" | grep -q '\.symtab' && fail "the program in the package is not stripped"
+  # Hardened: relocations read-only and bound at start.
+  readelf -lW "$program" | grep -q GNU_RELRO || fail "the program has no read-only relocations"
+  readelf -dW "$program" | grep -Eq 'BIND_NOW|FLAGS.*NOW' ||
+    fail "the program's relocations are not bound at start"
+fi
+
+# lintian, where installed: no error, no warning, and none of its hardening
+# tags at any level.
+if command -v lintian >/dev/null; then
+  lintian_status=0
+  lintian --display-info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || lintian_status=$?
+  if [ "$lintian_status" -ne 0 ] || grep -q '^[EWI]: .*hardening-' "$work/lintian.log"; then
+    cat "$work/lintian.log"
+    fail "lintian (status $lintian_status)"
+  fi
+else
+  echo "lintian is not installed: the package is not checked with it"
 fi
 
 # --- one scripted analysis --------------------------------------------------
