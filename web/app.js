@@ -27,14 +27,9 @@
   const encoder = new TextEncoder();
   const fineInput = window.matchMedia('(hover: hover)').matches;
 
-  // The program is fetched and compiled once; every run instantiates it.
-  const program = fetch('ausweichregeln.wasm').then((response) => {
-    if (!response.ok) throw new Error('ausweichregeln.wasm: ' + response.status);
-    // A server that does not send the wasm type cannot stream it.
-    const copy = response.clone();
-    return WebAssembly.compileStreaming(response).catch(() =>
-      copy.arrayBuffer().then((bytes) => WebAssembly.compile(bytes)));
-  });
+  // The program, fetched and compiled once by the page's head; every run
+  // instantiates it afresh.
+  const program = window.ausweichProgram;
 
   // --- The screen -----------------------------------------------------------
 

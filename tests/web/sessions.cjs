@@ -81,8 +81,8 @@ const sessions = [
       ...analysis('2', '5', '2', '3', '1', '1', '2', '2', '2'),
       ...analysis('2', '4', '2', '1', '2', '2', '1'),
       ...analysis('1', '2', '3', '1', '1', '2', '2', '2', '1'),
-      // The deepest question of the dialogue: the radar table reached from
-      // the waterways through the hand-over.
+      // The radar table reached from the waterways through the hand-over:
+      // the longest chain of calls of the analyses.
       ...analysis('1', '2', '3', '1', '1', '2', '2', '2', '2'),
     ],
     status: 2,
