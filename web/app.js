@@ -265,9 +265,10 @@
   });
 
   // Every run starts with an argument list, as from a command line: none
-  // for the advisor.
+  // for the advisor. The field takes the focus in the first frame: focusing
+  // lays out the page, which would keep the program waiting to start.
   start([]);
-  reply.focus();
+  requestAnimationFrame(() => reply.focus());
 
   if ('serviceWorker' in navigator) {
     window.addEventListener('load', () => {

@@ -157,7 +157,8 @@ for (const [name, viewport, options] of [
     const context = await browser.newContext({ viewport, serviceWorkers: 'block', ...options });
     const page = await context.newPage();
     await page.goto(server.url);
-    assert.equal(await page.evaluate(() => document.activeElement.id), 'reply');
+    // Focused on load, ready for the keyboard.
+    await page.waitForFunction(() => document.activeElement.id === 'reply', null, { timeout: 5000 });
     assert.equal(await page.getAttribute('#reply', 'inputmode'), 'numeric');
     // The title, the info screen and a question: the longest program lines.
     await type(page, ['', '']);
