@@ -164,11 +164,11 @@
         program
           .then((module) => WebAssembly.instantiate(module, imports))
           .then((instance) => receive(instance))
-          .catch((error) => failed(run, error));
+          .catch((error) => failed(run, 'Das Programm konnte nicht geladen werden: ' + error));
         return {};
       },
       onAbort(what) {
-        failed(run, what);
+        failed(run, 'Das Programm ist abgestürzt: ' + what);
       },
     });
   }
@@ -181,7 +181,7 @@
     if (run !== window.ausweich) return;
     const status = run.status;
     let message;
-    if (trouble) message = 'Das Programm ist abgestürzt: ' + trouble;
+    if (trouble) message = trouble;
     else if (status === 0) message = 'Programm beendet: Antwort 0 = Ende.';
     else if (status === 2) message = 'Programm abgebrochen (Status 2): die Antwort war keine ganze Zahl, oder die Eingabe ist zu Ende.';
     else message = 'Programm beendet mit Status ' + status + '.';
@@ -195,9 +195,10 @@
     restart.focus();
   }
 
-  function failed(run, error) {
-    run.diagnostics += String(error) + '\n';
-    finish(run, String(error));
+  // The program could not be loaded, or stopped without an exit status.
+  function failed(run, trouble) {
+    run.waiting = false;
+    finish(run, trouble);
   }
 
   // --- Replies ---------------------------------------------------------------
