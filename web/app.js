@@ -94,6 +94,7 @@
     const run = { transcript: '', diagnostics: '', status: null, reads: 0, waiting: false };
     const typed = [];    // lines typed and not yet read, as bytes
     let rest = null;     // what a read left of a line longer than it could take
+    let midLine = false; // the last read ended inside a line
     let inputEnded = false;
     let waiter = null;   // the read the program waits in
 
@@ -110,6 +111,7 @@
         rest = piece.subarray(waiter.size);
         piece = piece.subarray(0, waiter.size);
       }
+      midLine = piece.length > 0 && piece[piece.length - 1] !== 0x0a;
       const resolve = waiter.resolve;
       waiter = null;
       run.waiting = false;
@@ -126,7 +128,7 @@
         run.diagnostics += characters(bytes) + '\n';
       },
       read(size) {
-        if (!rest) run.reads += 1;
+        if (!midLine) run.reads += 1;
         run.waiting = true;
         return new Promise((resolve) => {
           waiter = { size, resolve };

@@ -106,3 +106,20 @@ test('tapped: two analyses on the buttons, ended by "0 = Ende"', async () => {
   h.assertSameRun(await h.pageRun(page), want, 'tapped session');
   await page.context().close();
 });
+
+test('a reply longer than one read is one line, counted once', async () => {
+  const { page } = await openPage(false);
+  // Eight blanks keep the default, whatever follows them.
+  const lines = ['', '', ' '.repeat(8) + '5'.repeat(6000), '2', '0'];
+  for (const [i, line] of lines.entries()) {
+    await h.waitForRead(page, i + 1);
+    await page.fill('#reply', line);
+    await page.press('#reply', 'Enter');
+  }
+  await page.waitForFunction(() => window.ausweich.status !== null);
+  const want = h.runNative(binary, Buffer.from(lines.map((line) => line + '\n').join('')));
+  assert.equal(want.status, 0);
+  h.assertSameRun(await h.pageRun(page), want, 'long reply');
+  assert.equal(await page.evaluate(() => window.ausweich.reads), lines.length);
+  await page.context().close();
+});
