@@ -1,9 +1,10 @@
-// The page of the web edition: it runs the advisor (ausweichregeln.js and
-// ausweichregeln.wasm) with itself as the terminal. What the program writes
-// goes to the screen as it is; what the user types goes to the program line by
-// line, echoed on the screen as a terminal would, and lines typed before the
-// program asks wait their turn. Every run is a fresh instance of the compiled
-// program, so "Neu starten" begins with the first-run defaults.
+// The page of the web edition: it runs the advisor (the compiled program and
+// its Emscripten glue, both written into the page) with itself as the
+// terminal. What the program writes goes to the screen as it is; what the user
+// types goes to the program line by line, echoed on the screen as a terminal
+// would, and lines typed before the program asks wait their turn. Every run is
+// a fresh instance of the compiled program, so "Neu starten" begins with the
+// first-run defaults.
 //
 // The current run is exposed as window.ausweich: transcript (all that the
 // program wrote to standard output), diagnostics (standard error), status
@@ -27,9 +28,19 @@
   const encoder = new TextEncoder();
   const fineInput = window.matchMedia('(hover: hover)').matches;
 
-  // The program, fetched and compiled once by the page's head; every run
-  // instantiates it afresh.
-  const program = window.ausweichProgram;
+  // The program is compiled once, every run instantiates it afresh. Both at
+  // once where the browser allows it, so that the first run waits at its
+  // title screen before the page is first laid out and painted; otherwise
+  // in the background.
+  const program = (() => {
+    const base64 = document.getElementById('program').textContent.trim();
+    const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+    try {
+      return new WebAssembly.Module(bytes);
+    } catch (error) {
+      return WebAssembly.compile(bytes);
+    }
+  })();
 
   // --- The screen -----------------------------------------------------------
 
@@ -163,7 +174,19 @@
       arguments: args,
       terminal,
       instantiateWasm(imports, receive) {
-        program
+        if (program instanceof WebAssembly.Module) {
+          let instance = null;
+          try {
+            instance = new WebAssembly.Instance(program, imports);
+          } catch (error) {
+            // Too big for the browser to instantiate at once: as below.
+          }
+          if (instance) {
+            receive(instance);
+            return instance.exports;
+          }
+        }
+        Promise.resolve(program)
           .then((module) => WebAssembly.instantiate(module, imports))
           .then((instance) => receive(instance))
           .catch((error) => failed(run, 'Das Programm konnte nicht geladen werden: ' + error));

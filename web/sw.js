@@ -10,11 +10,14 @@ const PREFIX = 'ausweichregeln-';
 const CACHE = PREFIX + VERSION;
 
 self.addEventListener('install', (event) => {
-  // Revalidated against the server, not copied from an older HTTP cache.
+  // Revalidated against the server, not copied from an older HTTP cache. The
+  // page, loaded as ./ on the first visit, is kept as index.html too.
   const requests = FILES.map((file) => new Request(file, { cache: 'no-cache' }));
   event.waitUntil(
     caches.open(CACHE)
-      .then((cache) => cache.addAll(requests))
+      .then((cache) => cache.addAll(requests)
+        .then(() => cache.match('./'))
+        .then((page) => cache.put('index.html', page)))
       .then(() => self.skipWaiting()));
 });
 

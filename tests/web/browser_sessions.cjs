@@ -25,18 +25,25 @@ after(async () => {
   await server.close();
 });
 
-// With `holdProgram`, the program is not delivered to the page until
+// With `holdProgram`, the page meets a browser that cannot compile the
+// program at once, and its compiling in the background ends only when
 // `release` is called: what is typed before then must wait for it.
 async function openPage(holdProgram) {
   const context = await browser.newContext({ serviceWorkers: 'block' });
-  const page = await context.newPage();
-  let release = () => {};
   if (holdProgram) {
-    const held = new Promise((resolve) => { release = resolve; });
-    await page.route('**/ausweichregeln.wasm', (route) => held.then(() => route.continue()));
+    await context.addInitScript(() => {
+      const compile = WebAssembly.compile;
+      const held = new Promise((resolve) => { window.releaseProgram = resolve; });
+      WebAssembly.Module = new Proxy(WebAssembly.Module, {
+        construct() { throw new RangeError('no compiling at once here'); },
+      });
+      WebAssembly.compile = (bytes) => held.then(() => compile(bytes));
+    });
   }
+  const page = await context.newPage();
   await page.goto(server.url);
   await page.waitForFunction(() => window.ausweich !== undefined);
+  const release = () => page.evaluate(() => window.releaseProgram());
   return { page, release };
 }
 
@@ -59,7 +66,7 @@ async function typeSession(page, release, session) {
   // Type-ahead: every line has waited, in order, for the program to start.
   if (session.typeAhead) {
     assert.equal(await page.evaluate(() => window.ausweich.reads), 0);
-    release();
+    await release();
   }
   if (session.tail) {
     await h.waitForRead(page, session.lines.length + 1);

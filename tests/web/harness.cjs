@@ -22,11 +22,11 @@ function runNative(binary, input) {
   };
 }
 
-// The compiled program of the site, instantiated afresh for every run, as
-// the page does; input is handed over one line per read, as a terminal does.
-function wasmRunner(site) {
-  const createAusweich = require(path.join(site, 'ausweichregeln.js'));
-  const compiled = WebAssembly.compile(fs.readFileSync(path.join(site, 'ausweichregeln.wasm')));
+// The compiled program, instantiated afresh for every run, as the page
+// does; input is handed over one line per read, as a terminal does.
+function wasmRunner(programDir) {
+  const createAusweich = require(path.join(programDir, 'ausweichregeln.js'));
+  const compiled = WebAssembly.compile(fs.readFileSync(path.join(programDir, 'ausweichregeln.wasm')));
   return (input) => new Promise((resolve, reject) => {
     let at = 0;
     const out = [];

@@ -1,9 +1,10 @@
-// The compiled program of the site under node against the console program:
+// The compiled program of the site (the wasm and its glue, which the page
+// holds written into it) under node against the console program:
 // the scripted sessions and a few hundred random ones must give the same
 // bytes, diagnostic and status; and no read may fill more than half of the
 // buffer in which the suspended call stack is saved.
 //
-// usage: node node_sessions.cjs SITE_DIR CONSOLE_PROGRAM ASYNCIFY_STACK_BYTES
+// usage: node node_sessions.cjs PROGRAM_DIR CONSOLE_PROGRAM ASYNCIFY_STACK_BYTES
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -11,8 +12,8 @@ const test = require('node:test');
 const { runNative, wasmRunner, assertSameRun } = require('./harness.cjs');
 const { sessions, input } = require('./sessions.cjs');
 
-const [site, binary, stackBytes] = process.argv.slice(2);
-const runWasm = wasmRunner(site);
+const [programDir, binary, stackBytes] = process.argv.slice(2);
+const runWasm = wasmRunner(programDir);
 
 // A reproducible stream of random numbers (xorshift32).
 function random(seed) {
