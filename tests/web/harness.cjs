@@ -87,13 +87,13 @@ const types = {
 };
 
 // Serves the site on a free port of the loopback address, and counts the
-// requests per path.
+// requests.
 async function serve(site) {
   const root = path.resolve(site);
-  const requests = new Map();
+  const counted = { requests: 0 };
   const server = http.createServer((request, response) => {
+    counted.requests += 1;
     let file = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    requests.set(file, (requests.get(file) || 0) + 1);
     if (file.endsWith('/')) file += 'index.html';
     const full = path.join(root, path.normalize(file));
     fs.readFile(full, (error, body) => {
@@ -109,11 +109,10 @@ async function serve(site) {
     });
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return {
+  return Object.assign(counted, {
     url: `http://127.0.0.1:${server.address().port}/`,
-    requests,
     close: () => new Promise((resolve) => server.close(resolve)),
-  };
+  });
 }
 
 // Debian's chromium, headless; without the background services, which
