@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "console/terminal.h"
+
+namespace ausweich {
+
+/// The terminal of the web edition: the page that runs the program. Its
+/// screen shows what the program writes, and its reply field hands over the
+/// lines that the user types, one line per read; a read waits (the program is
+/// suspended and the page goes on) until the user has typed a line or ended
+/// the input. The page learns the exit status from `end`.
+class WebTerminal final : public Terminal {
+ public:
+  std::size_t read(char* buf, std::size_t n) override;
+  void write(const char* buf, std::size_t n) override;
+  void diagnostic(std::string_view line) override;
+
+  /// Tells the page that the program has ended with `status`.
+  void end(int status);
+};
+
+}  // namespace ausweich

@@ -1,0 +1,174 @@
+// The page as a whole in headless Chromium: "Neu starten" after the end by
+// 0, a reload without network once the site has been visited, the layout on
+// a 360 px phone, and screenshots of a phone and a desktop page.
+//
+// usage: node browser_page.cjs SITE_DIR SCREENSHOT_DIR
+'use strict';
+
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const path = require('node:path');
+const { test, before, after } = require('node:test');
+const h = require('./harness.cjs');
+
+const [site, shots] = process.argv.slice(2);
+let server;
+let browser;
+
+before(async () => {
+  server = await h.serve(site);
+  browser = await h.launchChromium();
+  fs.mkdirSync(shots, { recursive: true });
+});
+
+after(async () => {
+  await browser.close();
+  await server.close();
+});
+
+async function type(page, lines) {
+  for (const line of lines) {
+    await h.waitForRead(page, (await page.evaluate(() => window.ausweich.reads)) || 1);
+    await page.keyboard.type(line);
+    await page.keyboard.press('Enter');
+  }
+}
+
+// The title, the info screen and the nine questions of the first-run
+// defaults, all on Enter, to the end of the analysis. The defaults show in
+// the transcript: the first run's differ from those that an analysis with
+// other answers leaves.
+const onDefaults = Array(11).fill('');
+// A motor vessel A over 20 m, B fishing, in the waterways: # 25(2); up to
+// the end of the analysis.
+const otherAnswers = ['', '', '1', '2', '3', '1', '1', '3'];
+
+const transcript = (page) => page.evaluate(() => window.ausweich.transcript);
+
+test('"Neu starten" after 0 = Ende starts afresh with the first-run defaults', async () => {
+  const context = await browser.newContext({ serviceWorkers: 'block' });
+  const page = await context.newPage();
+  await page.goto(server.url);
+  await h.waitForRead(page, 1);
+  const firstVisit = await transcript(page);
+
+  // An analysis on the defaults that other answers left, then the end by 0.
+  await type(page, otherAnswers);
+  await h.waitForRead(page, otherAnswers.length + 1);
+  const mark = (await transcript(page)).length;
+  await type(page, ['', ...onDefaults]);
+  await h.waitForRead(page, otherAnswers.length + onDefaults.length + 2);
+  const afterOther = (await transcript(page)).slice(mark);
+  await type(page, ['', '', '', '0']);
+  await page.waitForFunction(() => window.ausweich.status !== null);
+  assert.equal(await page.evaluate(() => window.ausweich.status), 0);
+  assert.match(await page.textContent('#end-message'), /0 = Ende/);
+  assert.equal(await page.isVisible('#end-diagnostic'), false);
+  assert.equal(await page.isDisabled('#reply'), true);
+
+  await page.evaluate(() => { window.notReloaded = true; });
+  const requestsBefore = server.requests;
+  await page.click('#restart');
+  await h.waitForRead(page, 1);
+  assert.equal(await page.evaluate(() => window.notReloaded), true, 'the page was reloaded');
+  assert.equal(await transcript(page), firstVisit);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'reply');
+  await type(page, onDefaults);
+  await h.waitForRead(page, onDefaults.length + 1);
+  const restarted = await transcript(page);
+  assert.notEqual(restarted, afterOther, 'the defaults left by the first run');
+  // Nothing loaded again: the new run is a new instance of the program
+  // compiled for the first.
+  assert.equal(server.requests, requestsBefore);
+
+  // The same as on a page loaded afresh.
+  const fresh = await context.newPage();
+  await fresh.goto(server.url);
+  await type(fresh, onDefaults);
+  await h.waitForRead(fresh, onDefaults.length + 1);
+  assert.equal(restarted, await transcript(fresh));
+  await context.close();
+});
+
+test('offline after the first visit: a reload starts the program and a run goes through', async () => {
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(server.url);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await context.setOffline(true);
+  await page.reload();
+  await type(page, ['', '', '2', '2', '2', '1', '1', '1', '1', '2', '', '', '', '0']);
+  await page.waitForFunction(() => window.ausweich.status !== null);
+  const run = await h.pageRun(page);
+  assert.equal(run.status, 0);
+  assert.match(run.out, /Regel 12a\(i\): A ist ausweichpflichtig/);
+  await context.close();
+});
+
+// The widest line that the page shows, and the room the screen has for it.
+function measure(page) {
+  return page.evaluate(() => {
+    const screen = document.getElementById('screen');
+    const style = getComputedStyle(screen);
+    const room = screen.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+    let widest = 0;
+    let longest = 0;
+    const range = document.createRange();
+    const walker = document.createTreeWalker(screen, NodeFilter.SHOW_TEXT);
+    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+      let start = 0;
+      for (const line of node.data.split('\n')) {
+        if (line.length > 0) {
+          range.setStart(node, start);
+          range.setEnd(node, start + line.length);
+          widest = Math.max(widest, range.getBoundingClientRect().width);
+          longest = Math.max(longest, line.length);
+        }
+        start += line.length + 1;
+      }
+    }
+    const probe = document.createElement('span');
+    probe.textContent = 'M'.repeat(60);
+    screen.append(probe);
+    const sixty = probe.getBoundingClientRect().width;
+    probe.remove();
+    return {
+      room,
+      widest,
+      longest,
+      sixty,
+      rows: screen.clientHeight / parseFloat(style.lineHeight),
+      pageWidth: document.documentElement.scrollWidth,
+      screenScroll: screen.scrollWidth - screen.clientWidth,
+      viewport: window.innerWidth,
+    };
+  });
+}
+
+for (const [name, viewport, options] of [
+  ['phone', { width: 360, height: 740 }, { isMobile: true, hasTouch: true, deviceScaleFactor: 2 }],
+  ['desktop', { width: 1280, height: 800 }, {}],
+]) {
+  test(`${name} ${viewport.width} x ${viewport.height}: no line wraps, no horizontal scroll`, async () => {
+    const context = await browser.newContext({ viewport, serviceWorkers: 'block', ...options });
+    const page = await context.newPage();
+    await page.goto(server.url);
+    // Focused on load, ready for the keyboard.
+    await page.waitForFunction(() => document.activeElement.id === 'reply', null, { timeout: 5000 });
+    assert.equal(await page.getAttribute('#reply', 'inputmode'), 'numeric');
+    // The title, the info screen and a question: the longest program lines.
+    await type(page, ['', '']);
+    await h.waitForRead(page, 3);
+    const m = await measure(page);
+    assert.equal(m.longest, 55);
+    assert.ok(m.widest <= m.room, `a line of ${m.widest} px on a screen of ${m.room} px`);
+    assert.ok(m.sixty <= m.room, `60 columns take ${m.sixty} px of ${m.room}`);
+    assert.ok(m.rows >= 24 - 0.01, `${m.rows} rows`);
+    assert.equal(m.screenScroll, 0);
+    assert.ok(m.pageWidth <= m.viewport, `the page is ${m.pageWidth} px wide in ${m.viewport}`);
+    const file = path.join(shots, `${name}.png`);
+    await page.screenshot({ path: file });
+    assert.ok(fs.statSync(file).size > 10000, 'the screenshot is nearly empty');
+    await context.close();
+  });
+}

@@ -1,0 +1,63 @@
+# Lays out the site in SITE from the page's files in SOURCE and the compiled
+# program in PROGRAM (ausweichregeln.js, the Emscripten glue, and
+# ausweichregeln.wasm), with NODE, the JavaScript runtime:
+#   index.html   with style.css, the glue, the program (in base64) and app.js
+#                written into it: one request brings everything the advisor
+#                needs, and the page can compile and start the program before
+#                it is first laid out;
+#   manifest.webmanifest and icon.svg, as they are;
+#   sw.js        the service worker, with the list of the site's files, which
+#                it caches, and a version made from their contents, which
+#                names its cache, so that every build that changes a file
+#                replaces the cache.
+function(read_file path variable)
+  file(READ "${path}" content)
+  # Written into a script element, the text must not close it early.
+  string(FIND "${content}" "</script" closing)
+  if(NOT closing EQUAL -1)
+    message(FATAL_ERROR "${path} holds </script and cannot be written into the page")
+  endif()
+  set(${variable} "${content}" PARENT_SCOPE)
+endfunction()
+
+# Replaces the element `element` of the page with `replacement`.
+function(put element replacement)
+  string(FIND "${page}" "${element}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "index.html has no ${element}")
+  endif()
+  string(REPLACE "${element}" "${replacement}" page "${page}")
+  set(page "${page}" PARENT_SCOPE)
+endfunction()
+
+file(READ "${SOURCE}/index.html" page)
+read_file("${SOURCE}/style.css" style)
+read_file("${SOURCE}/app.js" script)
+read_file("${PROGRAM}/ausweichregeln.js" glue)
+# In base64, written by node (which Emscripten needs anyway): CMake has none.
+execute_process(
+  COMMAND "${NODE}" -e "process.stdout.write(require('fs').readFileSync(process.argv[1]).toString('base64'))"
+          "${PROGRAM}/ausweichregeln.wasm"
+  OUTPUT_VARIABLE base64
+  COMMAND_ERROR_IS_FATAL ANY)
+
+put("<link rel=\"stylesheet\" href=\"style.css\">" "<style>\n${style}</style>")
+put("<script id=\"program\" type=\"application/octet-stream\" data-src=\"ausweichregeln.wasm\"></script>"
+    "<script id=\"program\" type=\"application/octet-stream\">${base64}</script>")
+put("<script src=\"ausweichregeln.js\"></script>" "<script>\n${glue}</script>")
+put("<script src=\"app.js\"></script>" "<script>\n${script}</script>")
+file(WRITE "${SITE}/index.html" "${page}")
+foreach(name IN ITEMS manifest.webmanifest icon.svg)
+  configure_file("${SOURCE}/${name}" "${SITE}/${name}" COPYONLY)
+endforeach()
+
+# index.html is listed as ./, the address of the site.
+set(SITE_FILES "\"./\", \"manifest.webmanifest\", \"icon.svg\"")
+set(digests "")
+foreach(name IN ITEMS index.html manifest.webmanifest icon.svg)
+  file(SHA256 "${SITE}/${name}" digest)
+  string(APPEND digests "${name} ${digest}\n")
+endforeach()
+string(SHA256 version "${digests}")
+string(SUBSTRING "${version}" 0 16 SITE_VERSION)
+configure_file("${SOURCE}/sw.js" "${SITE}/sw.js" @ONLY)
