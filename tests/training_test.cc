@@ -22,7 +22,7 @@ namespace {
 
 std::string replay_name(const Begegnung& b) {
   std::string name = "Enter, Enter";
-  for (const Code c : b.replies()) name += ", " + std::to_string(c);
+  for (const int c : b.replies()) name += ", " + std::to_string(c);
   return name;
 }
 
@@ -61,14 +61,14 @@ TEST(TrainingTest, EveryDrawableEncounterReplaysInTheAdvisor) {
     const std::string name = replay_name(b);
     SCOPED_TRACE(name);
     ASSERT_TRUE(seen.insert(name).second) << "drawable twice";
-    const Wiedergabe w(b.replies());
+    const Wiedergabe w(b);
     ASSERT_TRUE(w.run.complete());
     ASSERT_EQ(w.run.reported().pflicht, b.pflicht);
     ASSERT_NE(b.pflicht, Pflicht::allgemein);
     ++per_class[{b.kvr, b.pflicht}];
 
     std::string input = "\n\n";
-    for (const Code c : b.replies()) input += std::to_string(c) + "\n";
+    for (const int c : b.replies()) input += std::to_string(c) + "\n";
     const Session advisor = run_session(input + "\n\n\n0\n");
     ASSERT_EQ(advisor.status, 0) << advisor.err;
     const std::size_t end = advisor.out.find("<=== ENDE der ANALYSE ===>");

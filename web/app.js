@@ -1,10 +1,11 @@
-// The page of the web edition: it runs the advisor (the compiled program and
-// its Emscripten glue, both written into the page) with itself as the
-// terminal. What the program writes goes to the screen as it is; what the user
+// The page of the web edition: it runs the advisor (the compiled program,
+// fetched beside the page, and its Emscripten glue, written into it) with
+// itself as the terminal. What the program writes goes to the screen as it is; what the user
 // types goes to the program line by line, echoed on the screen as a terminal
 // would, and lines typed before the program asks wait their turn. Every run is
 // a fresh instance of the compiled program, so "Neu starten" begins with the
-// first-run defaults.
+// first-run defaults. Two buttons choose the mode: "Beraten", the advisor, and
+// "Ueben", the training mode (the program's option --uebung).
 //
 // The current run is exposed as window.ausweich: transcript (all that the
 // program wrote to standard output), diagnostics (standard error), status
@@ -22,25 +23,17 @@
   const endMessage = $('end-message');
   const endDiagnostic = $('end-diagnostic');
   const restart = $('restart');
+  const modes = $('modes');
 
   // Lines kept on the screen for scrolling back; older ones are dropped.
   const SCROLLBACK = 2000;
   const encoder = new TextEncoder();
   const fineInput = window.matchMedia('(hover: hover)').matches;
 
-  // The program is compiled once, every run instantiates it afresh. Both at
-  // once where the browser allows it, so that the first run waits at its
-  // title screen before the page is first laid out and painted; otherwise
-  // in the background.
-  const program = (() => {
-    const base64 = document.getElementById('program').textContent.trim();
-    const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
-    try {
-      return new WebAssembly.Module(bytes);
-    } catch (error) {
-      return WebAssembly.compile(bytes);
-    }
-  })();
+  // The program is fetched and compiled once, from the page's head, and
+  // every run instantiates it afresh.
+  let compiled = null;  // the program, once compiled
+  const program = window.ausweichProgram.then((module) => (compiled = module));
 
   // --- The screen -----------------------------------------------------------
 
@@ -103,6 +96,8 @@
 
   function start(args) {
     const run = { transcript: '', diagnostics: '', status: null, reads: 0, waiting: false };
+    // Not enumerable, so window.ausweich shows only what it always showed.
+    Object.defineProperty(run, 'training', { value: args.includes('--uebung') });
     const typed = [];    // lines typed and not yet read, as bytes
     let rest = null;     // what a read left of a line longer than it could take
     let midLine = false; // the last read ended inside a line
@@ -174,10 +169,10 @@
       arguments: args,
       terminal,
       instantiateWasm(imports, receive) {
-        if (program instanceof WebAssembly.Module) {
+        if (compiled) {
           let instance = null;
           try {
-            instance = new WebAssembly.Instance(program, imports);
+            instance = new WebAssembly.Instance(compiled, imports);
           } catch (error) {
             // Too big for the browser to instantiate at once: as below.
           }
@@ -186,7 +181,7 @@
             return instance.exports;
           }
         }
-        Promise.resolve(program)
+        program
           .then((module) => WebAssembly.instantiate(module, imports))
           .then((instance) => receive(instance))
           .catch((error) => failed(run, 'Das Programm konnte nicht geladen werden: ' + error));
@@ -207,6 +202,7 @@
     const status = run.status;
     let message;
     if (trouble) message = trouble;
+    else if (status === 0 && run.training) message = 'Übung beendet.';
     else if (status === 0) message = 'Programm beendet: Antwort 0 = Ende.';
     else if (status === 2) message = 'Programm abgebrochen (Status 2): die Antwort war keine ganze Zahl, oder die Eingabe ist zu Ende.';
     else message = 'Programm beendet mit Status ' + status + '.';
@@ -280,20 +276,57 @@
     }
   });
 
-  restart.addEventListener('click', () => {
+  // The two modes: the advisor, and the training mode (--uebung). The
+  // address may choose the mode and fix the draw, so that a link gives a
+  // class the same encounters: #ueben, #ueben&seed=42&anzahl=5.
+  function argsOf(hash) {
+    const words = hash.replace(/^#/, '').split('&');
+    if (words[0] !== 'ueben') return [];
+    const args = ['--uebung'];
+    for (const word of words.slice(1)) {
+      const [name, value] = word.split('=');
+      if ((name === 'seed' || name === 'anzahl') && /^[0-9]+$/.test(value || '')) {
+        args.push('--' + name, value);
+      }
+    }
+    return args;
+  }
+
+  let args = argsOf(location.hash);
+
+  function showMode() {
+    const training = args.includes('--uebung');
+    $('mode-beraten').setAttribute('aria-pressed', String(!training));
+    $('mode-ueben').setAttribute('aria-pressed', String(training));
+  }
+
+  function startAfresh() {
     clearScreen();
     endBox.hidden = true;
     reply.disabled = false;
     for (const button of keys.querySelectorAll('button')) button.disabled = false;
     reply.value = '';
     reply.focus();
-    start([]);
+    showMode();
+    start(args);
+  }
+
+  restart.addEventListener('click', startAfresh);
+
+  modes.addEventListener('click', (event) => {
+    const button = event.target.closest('button');
+    if (!button) return;
+    const training = button.dataset.mode === 'ueben';
+    args = training ? ['--uebung'] : [];
+    history.replaceState(null, '', training ? '#ueben' : location.pathname + location.search);
+    startAfresh();
   });
 
-  // Every run starts with an argument list, as from a command line: none
-  // for the advisor. The field takes the focus in the first frame: focusing
-  // lays out the page, which would keep the program waiting to start.
-  start([]);
+  // Every run starts with an argument list, as from a command line. The
+  // field takes the focus in the first frame: focusing lays out the page,
+  // which would keep the program waiting to start.
+  showMode();
+  start(args);
   requestAnimationFrame(() => reply.focus());
 
   if ('serviceWorker' in navigator) {

@@ -1,10 +1,11 @@
 # Lays out the site in SITE from the page's files in SOURCE and the compiled
 # program in PROGRAM (ausweichregeln.js, the Emscripten glue, and
-# ausweichregeln.wasm), with NODE, the JavaScript runtime:
-#   index.html   with style.css, the glue, the program (in base64) and app.js
-#                written into it: one request brings everything the advisor
-#                needs, and the page can compile and start the program before
-#                it is first laid out;
+# ausweichregeln.wasm):
+#   index.html   with style.css, the glue and app.js written into it, so that
+#                one request brings the page and its script;
+#   ausweichregeln.wasm, the program, which the page fetches from its head
+#                and compiles while the rest of it loads (in binary: in base64
+#                inside the page it would cost a third more, even gzipped);
 #   manifest.webmanifest and icon.svg, as they are;
 #   sw.js        the service worker, with the list of the site's files, which
 #                it caches, and a version made from their contents, which
@@ -34,27 +35,19 @@ file(READ "${SOURCE}/index.html" page)
 read_file("${SOURCE}/style.css" style)
 read_file("${SOURCE}/app.js" script)
 read_file("${PROGRAM}/ausweichregeln.js" glue)
-# In base64, written by node (which Emscripten needs anyway): CMake has none.
-execute_process(
-  COMMAND "${NODE}" -e "process.stdout.write(require('fs').readFileSync(process.argv[1]).toString('base64'))"
-          "${PROGRAM}/ausweichregeln.wasm"
-  OUTPUT_VARIABLE base64
-  COMMAND_ERROR_IS_FATAL ANY)
-
 put("<link rel=\"stylesheet\" href=\"style.css\">" "<style>\n${style}</style>")
-put("<script id=\"program\" type=\"application/octet-stream\" data-src=\"ausweichregeln.wasm\"></script>"
-    "<script id=\"program\" type=\"application/octet-stream\">${base64}</script>")
 put("<script src=\"ausweichregeln.js\"></script>" "<script>\n${glue}</script>")
 put("<script src=\"app.js\"></script>" "<script>\n${script}</script>")
 file(WRITE "${SITE}/index.html" "${page}")
 foreach(name IN ITEMS manifest.webmanifest icon.svg)
   configure_file("${SOURCE}/${name}" "${SITE}/${name}" COPYONLY)
 endforeach()
+configure_file("${PROGRAM}/ausweichregeln.wasm" "${SITE}/ausweichregeln.wasm" COPYONLY)
 
 # index.html is listed as ./, the address of the site.
-set(SITE_FILES "\"./\", \"manifest.webmanifest\", \"icon.svg\"")
+set(SITE_FILES "\"./\", \"ausweichregeln.wasm\", \"manifest.webmanifest\", \"icon.svg\"")
 set(digests "")
-foreach(name IN ITEMS index.html manifest.webmanifest icon.svg)
+foreach(name IN ITEMS index.html ausweichregeln.wasm manifest.webmanifest icon.svg)
   file(SHA256 "${SITE}/${name}" digest)
   string(APPEND digests "${name} ${digest}\n")
 endforeach()

@@ -134,7 +134,10 @@ void hauptprogramm(ConsoleDialogue& d) {
 }
 
 int run(Terminal& terminal) {
-  return run_dialogue(terminal, hauptprogramm);
+  struct Berater final : ConsoleProgram {
+    void run(ConsoleDialogue& d) override { hauptprogramm(d); }
+  } berater;
+  return run_dialogue(terminal, berater);
 }
 
 }  // namespace ausweich

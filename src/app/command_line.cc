@@ -1,11 +1,8 @@
 #include "app/command_line.h"
 
 #include <charconv>
-#include <chrono>
-#include <random>
 
 #include "analysis/main_loop.h"
-#include "console/console_dialogue.h"
 #include "console/program_end.h"
 #include "training/training.h"
 
@@ -138,25 +135,11 @@ int ausweichregeln(std::span<const std::string_view> args, Terminal& terminal,
       schreibe(terminal, kVersion);
       return kStatusQuit;
     case Aufruf::Art::ueben:
-      return run_dialogue(terminal, [&](ConsoleDialogue& d) {
-        uebung(d, a.anzahl, a.mit_seed ? a.seed : zufall);
-      });
+      return uebung(terminal, a.anzahl, a.mit_seed ? a.seed : zufall);
     case Aufruf::Art::beraten:
       break;
   }
   return run(terminal);
-}
-
-std::uint64_t zufaelliger_seed() {
-  std::uint64_t seed = static_cast<std::uint64_t>(
-      std::chrono::high_resolution_clock::now().time_since_epoch().count());
-  try {
-    std::random_device device;
-    seed ^= (static_cast<std::uint64_t>(device()) << 32) ^ device();
-  } catch (...) {
-    // No source of entropy: the clock alone still differs from run to run.
-  }
-  return seed;
 }
 
 }  // namespace ausweich

@@ -25,11 +25,9 @@ Aufruf lies_aufruf(std::span<const std::string_view> args);
 /// The whole program on `terminal`: the advisor without arguments, the
 /// training mode, the usage text or the version; a bad command line gets one
 /// line on the error channel and status 2 before any screen. `zufall` seeds a
-/// training run that was given no seed. Returns the exit status.
+/// training run that was given no seed: the entry takes it from the platform. Returns the
+/// exit status.
 int ausweichregeln(std::span<const std::string_view> args, Terminal& terminal,
                    std::uint64_t zufall);
-
-/// A seed that differs from run to run.
-std::uint64_t zufaelliger_seed();
 
 }  // namespace ausweich

@@ -1,13 +1,33 @@
-// ausweichregeln on a web page: the give-way advisor with the page as its
-// terminal. The page starts every run with an argument list, as a shell
-// would; the advisor takes no options, so, like the console program, it
-// leaves them alone.
-#include "analysis/main_loop.h"
+// ausweichregeln on a web page: the program with the page as its terminal.
+// The page starts every run with an argument list, as a shell would: none
+// for the advisor, --uebung for the training mode.
+#include <emscripten.h>
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "app/command_line.h"
 #include "console/web_terminal.h"
 
-int main(int /*argc*/, char** /*argv*/) {
+namespace {
+
+/// A seed for a training run that was given none, from the browser's source
+/// of random numbers (the C++ library's would bring a formatted-output
+/// machinery into the page for nothing).
+EM_JS(double, seed_from_page, (), {
+  const words = new Uint32Array(2);
+  (globalThis.crypto || require("crypto").webcrypto).getRandomValues(words);
+  return words[0] * 2097152 + (words[1] >>> 11);  // 53 random bits
+});
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
   ausweich::WebTerminal terminal;
-  const int status = ausweich::run(terminal);
+  const auto seed = static_cast<std::uint64_t>(seed_from_page());
+  const int status = ausweich::ausweichregeln(args, terminal, seed);
   // Once the program has waited for input, the runtime's own exit no longer
   // reaches the page: the terminal tells it.
   terminal.end(status);

@@ -152,4 +152,18 @@ void ConsoleDialogue::readc(Code kmax, Code& kkk) {
   clear(50);
 }
 
+int run_dialogue(Terminal& terminal, ConsoleProgram& program) {
+  ConsoleDialogue d(terminal);
+  ProgramEnd end{kStatusQuit, {}};  // a program that returns has ended well
+  try {
+    program.run(d);
+  } catch (const ProgramEnd& e) {
+    end = e;
+  }
+  program.at_end(d);
+  d.flush();
+  if (!end.diagnostic.empty()) terminal.diagnostic(end.diagnostic);
+  return end.status;
+}
+
 }  // namespace ausweich

@@ -7,7 +7,6 @@
 
 #include "console/dialogue.h"
 #include "console/line_reader.h"
-#include "console/program_end.h"
 #include "console/reply.h"
 #include "console/terminal.h"
 
@@ -64,21 +63,20 @@ class ConsoleDialogue final : public Dialogue {
   std::size_t used_ = 0;
 };
 
+/// A program that talks to the user through a console dialogue, until it
+/// ends by throwing ProgramEnd.
+class ConsoleProgram {
+ public:
+  virtual ~ConsoleProgram() = default;
+  virtual void run(ConsoleDialogue& d) = 0;
+  /// Called once the program has ended, however it ended, before the screen
+  /// is flushed: its last words.
+  virtual void at_end(ConsoleDialogue&) {}
+};
+
 /// Runs `program` on a console dialogue over `terminal` until it ends:
 /// flushes the screen, writes the diagnostic, if any, and returns the exit
-/// status.
-template <class Program>
-int run_dialogue(Terminal& terminal, Program&& program) {
-  ConsoleDialogue d(terminal);
-  try {
-    program(d);
-  } catch (const ProgramEnd& end) {
-    d.flush();
-    if (!end.diagnostic.empty()) terminal.diagnostic(end.diagnostic);
-    return end.status;
-  }
-  d.flush();
-  return kStatusQuit;
-}
+/// status. The one place where the end of the program is caught.
+int run_dialogue(Terminal& terminal, ConsoleProgram& program);
 
 }  // namespace ausweich

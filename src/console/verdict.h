@@ -1,12 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace ausweich {
 
 /// What a verdict obliges the two vessels to do: the classes of verdict that
 /// a learner is asked to name.
-enum class Pflicht {
+enum class Pflicht : std::uint8_t {
   a_weicht_aus,              // A must give way (B has the right of way)
   b_weicht_aus,              // B must give way (A has the right of way)
   jeder_weicht_jedem_aus,    // restricted visibility: each vessel gives way

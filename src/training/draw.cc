@@ -8,12 +8,12 @@ namespace {
 
 constexpr std::size_t kKlassen = static_cast<std::size_t>(Pflicht::allgemein);
 
-/// The encounters of one regime, by class of verdict, with the deck of
-/// classes still to come.
+/// The encounters of one regime, by class of verdict (as indices into the
+/// list of all), with the deck of classes still to come.
 class Regime {
  public:
-  void add(const Begegnung& b) {
-    nach_klasse_[static_cast<std::size_t>(b.pflicht)].push_back(b);
+  void add(std::size_t i, Pflicht p) {
+    nach_klasse_[static_cast<std::size_t>(p)].push_back(static_cast<std::uint32_t>(i));
   }
   bool leer() const {
     for (const auto& klasse : nach_klasse_) {
@@ -23,18 +23,17 @@ class Regime {
   }
 
   /// Takes one encounter of the next class in the deck that still has any.
-  Begegnung nimm(Zufall& zufall) {
+  std::size_t nimm(Zufall& zufall) {
     for (;;) {
       if (deck_.empty()) mische(zufall);
       const std::size_t klasse = deck_.back();
       deck_.pop_back();
-      std::vector<Begegnung>& vorrat = nach_klasse_[klasse];
+      std::vector<std::uint32_t>& vorrat = nach_klasse_[klasse];
       if (vorrat.empty()) continue;
-      const std::size_t i = zufall.unter(vorrat.size());
-      std::swap(vorrat[i], vorrat.back());
-      Begegnung b = vorrat.back();
+      std::swap(vorrat[zufall.unter(vorrat.size())], vorrat.back());
+      const std::size_t i = vorrat.back();
       vorrat.pop_back();
-      return b;
+      return i;
     }
   }
 
@@ -52,7 +51,7 @@ class Regime {
     }
   }
 
-  std::array<std::vector<Begegnung>, kKlassen> nach_klasse_;
+  std::array<std::vector<std::uint32_t>, kKlassen> nach_klasse_;
   std::vector<std::size_t> deck_;
 };
 
@@ -68,16 +67,18 @@ std::uint64_t Zufall::next() {
 std::vector<Begegnung> ziehe(const std::vector<Begegnung>& alle, int anzahl,
                              Zufall& zufall) {
   std::array<Regime, 2> regime;  // the waterways, then the high seas
-  for (const Begegnung& b : alle) {
-    if (b.pflicht != Pflicht::allgemein)
-      regime[b.kvr == seeschifffahrtsstrassen ? 0 : 1].add(b);
+  for (std::size_t i = 0; i < alle.size(); ++i) {
+    const Begegnung& b = alle[i];
+    if (b.pflicht != Pflicht::allgemein) {
+      regime[b.kvr == seeschifffahrtsstrassen ? 0 : 1].add(i, b.pflicht);
+    }
   }
   std::vector<Begegnung> gezogen;
   std::size_t dran = zufall.unter(2);
   while (static_cast<int>(gezogen.size()) < anzahl) {
     if (regime[dran].leer()) dran = 1 - dran;
     if (regime[dran].leer()) break;
-    gezogen.push_back(regime[dran].nimm(zufall));
+    gezogen.push_back(alle[regime[dran].nimm(zufall)]);
     dran = 1 - dran;
   }
   return gezogen;

@@ -10,7 +10,9 @@ namespace {
 bool als_begegnung(const DrawnRun& run, Code kvr, Begegnung& b) {
   if (!run.complete() || !run.decided()) return false;
   b.anzahl = 0;
-  for (const DrawnRun::Answer& a : run.answers()) b.antworten[b.anzahl++] = a.value;
+  for (const DrawnRun::Answer& a : run.answers()) {
+    b.antworten[b.anzahl++] = static_cast<std::uint8_t>(a.value);
+  }
   b.pflicht = run.reported().pflicht;
   b.kvr = kvr;
   return true;
@@ -31,7 +33,12 @@ bool naechster_pfad(std::vector<DrawnRun::Answer>& pfad) {
 
 }  // namespace
 
-Wiedergabe::Wiedergabe(std::span<const Code> antworten) : run(antworten) {
+Wiedergabe::Wiedergabe(std::span<const Code> gegeben) : run(gegeben) {
+  analyse(run, situation, guidance);
+}
+
+Wiedergabe::Wiedergabe(const Begegnung& b) : run({antworten.data(), b.anzahl}) {
+  for (std::size_t i = 0; i < b.anzahl; ++i) antworten[i] = b.antworten[i];
   analyse(run, situation, guidance);
 }
 

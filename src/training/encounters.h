@@ -14,14 +14,15 @@
 namespace ausweich {
 
 /// An encounter the learner can be asked to decide: the answers that an
-/// analysis from a fresh start is given, in the order of its questions.
+/// analysis from a fresh start is given, in the order of its questions. Kept
+/// small, since a training run holds every one of them.
 struct Begegnung {
-  std::array<Code, DrawnRun::kMaxQuestions> antworten{};
+  std::array<std::uint8_t, DrawnRun::kMaxQuestions> antworten{};
   std::uint8_t anzahl = 0;
   Pflicht pflicht = Pflicht::allgemein;
   Code kvr = hohe_see;  // the regime it starts in
 
-  std::span<const Code> replies() const { return {antworten.data(), anzahl}; }
+  std::span<const std::uint8_t> replies() const { return {antworten.data(), anzahl}; }
 };
 
 /// An encounter replayed: the analysis run on its answers from a fresh start,
@@ -29,7 +30,9 @@ struct Begegnung {
 /// analysis.
 struct Wiedergabe {
   explicit Wiedergabe(std::span<const Code> antworten);
+  explicit Wiedergabe(const Begegnung& b);
 
+  std::array<Code, DrawnRun::kMaxQuestions> antworten{};
   Situation situation;
   VisibilityGuidance guidance;
   DrawnRun run;

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "console/program_end.h"
+#include "console/console_dialogue.h"
 #include "training/description.h"
 #include "training/draw.h"
 #include "training/encounters.h"
@@ -85,124 +85,121 @@ int lies_zahl(const std::array<char, kReplyWidth>& feld) {
   return ziffern > 0 && i == feld.size() ? wert : -1;
 }
 
-class Uebung {
+class Uebung final : public ConsoleProgram {
  public:
-  Uebung(ConsoleDialogue& d, int anzahl, std::uint64_t seed) : d_(d), seed_(seed) {
+  Uebung(int anzahl, std::uint64_t seed) : seed_(seed) {
     Zufall zufall(seed);
     lagen_ = ziehe(alle_begegnungen(), anzahl, zufall);
   }
 
-  [[noreturn]] void run() {
-    try {
-      einleitung();
-      for (const Begegnung& b : lagen_) {
-        if (!lage(b)) {
-          d_.spaces();
-          d_.line("Uebung vorzeitig beendet.");
-          break;
-        }
+  void run(ConsoleDialogue& d) override {
+    einleitung(d);
+    for (const Begegnung& b : lagen_) {
+      if (!lage(d, b)) {
+        d.spaces();
+        d.line("Uebung vorzeitig beendet.");
+        break;
       }
-    } catch (const ProgramEnd&) {
-      ergebnis();
-      throw;
     }
-    ergebnis();
-    throw ProgramEnd{kStatusQuit, {}};
   }
 
+  /// However the training ended: the score so far.
+  void at_end(ConsoleDialogue& d) override { ergebnis(d); }
+
  private:
-  void einleitung() {
-    d_.spaces();
-    d_.line(kStrich);
-    d_.line("Uebung: Wer muss ausweichen?");
-    d_.empty();
-    d_.line("Zu jeder Lage waehlen Sie, wer ausweichpflichtig ist;");
-    d_.line("danach erklaert der Berater die Loesung.");
-    d_.line(
+  void einleitung(ConsoleDialogue& d) {
+    d.spaces();
+    d.line(kStrich);
+    d.line("Uebung: Wer muss ausweichen?");
+    d.empty();
+    d.line("Zu jeder Lage waehlen Sie, wer ausweichpflichtig ist;");
+    d.line("danach erklaert der Berater die Loesung.");
+    d.line(
         (Zeile() << "Lagen: " << lagen_.size() << "   (--seed " << seed_ << ")").text());
-    d_.line(kStrich);
-    d_.line("NOTE:  No guarantee whatsoever, handle with care !!!");
+    d.line(kStrich);
+    d.line("NOTE:  No guarantee whatsoever, handle with care !!!");
   }
 
   /// One encounter, from its description to the explanation. False when the
   /// learner ended the training.
-  bool lage(const Begegnung& b) {
-    const Wiedergabe w(b.replies());
-    d_.spaces();
-    d_.line(kStrich);
-    d_.line((Zeile() << "Lage " << gestellt_ + 1 << " von " << lagen_.size()).text());
-    d_.line(kStrich);
+  bool lage(ConsoleDialogue& d, const Begegnung& b) {
+    const Wiedergabe w(b);
+    d.spaces();
+    d.line(kStrich);
+    d.line((Zeile() << "Lage " << gestellt_ + 1 << " von " << lagen_.size()).text());
+    d.line(kStrich);
     std::array<std::string_view, DrawnRun::kMaxQuestions> zeilen;
     const std::size_t n = beschreibung(w.situation, w.run, zeilen);
-    for (std::size_t i = 0; i < n; ++i) d_.line(zeilen[i]);
-    d_.line(kStrich);
-    d_.empty();
-    d_.line("Wer ist ausweichpflichtig?");
-    d_.empty();
-    for (const std::string_view zeile : kKlassenMenue) d_.line(zeile);
-    const int antwort = frage();
+    for (std::size_t i = 0; i < n; ++i) d.line(zeilen[i]);
+    d.line(kStrich);
+    d.empty();
+    d.line("Wer ist ausweichpflichtig?");
+    d.empty();
+    for (const std::string_view zeile : kKlassenMenue) d.line(zeile);
+    const int antwort = frage(d);
     if (antwort == 0) return false;
     ++gestellt_;
-    aufloesung(b, w, antwort);
+    aufloesung(d, b, w, antwort);
     return true;
   }
 
   /// Asks until the learner gives a number of the menu or 0.
-  int frage() {
+  int frage(ConsoleDialogue& d) {
     for (;;) {
-      d_.empty();
-      d_.line(kDoppelstrich);
-      d_.line("       [1 bis 5, 0=Ende]    Input=");
+      d.empty();
+      d.line(kDoppelstrich);
+      d.line("       [1 bis 5, 0=Ende]    Input=");
       std::array<char, kReplyWidth> feld;
-      d_.read_reply(feld);
+      d.read_reply(feld);
       const int antwort = lies_zahl(feld);
       if (antwort >= 0) return antwort;
-      d_.line("Bitte eine Zahl von 1 bis 5 eingeben (0 = Ende).");
+      d.line("Bitte eine Zahl von 1 bis 5 eingeben (0 = Ende).");
     }
   }
 
-  void aufloesung(const Begegnung& b, const Wiedergabe& w, int antwort) {
+  void aufloesung(ConsoleDialogue& d, const Begegnung& b, const Wiedergabe& w,
+                  int antwort) {
     const Klasse& richtig = klasse(b.pflicht);
-    d_.empty();
+    d.empty();
     if (antwort == richtig.nummer) {
       ++richtige_;
-      d_.line((Zeile() << "richtig: " << richtig.loesung).text());
+      d.line((Zeile() << "richtig: " << richtig.loesung).text());
     } else {
       verpasst_.push_back(w.run.reported().regel);
-      d_.line((Zeile() << "falsch, richtig ist: " << richtig.loesung).text());
+      d.line((Zeile() << "falsch, richtig ist: " << richtig.loesung).text());
     }
     for (const std::span<const DrawnRun::Line> abschnitt : w.run.sections()) {
-      d_.empty();
+      d.empty();
       for (const DrawnRun::Line& l : abschnitt) {
         if (l.message) {
-          d_.line(l.text);
+          d.line(l.text);
         } else {
-          d_.empty();
+          d.empty();
         }
       }
     }
-    d_.empty();
+    d.empty();
     Zeile replay;
     replay << "Im Berater nachvollziehen: Enter, Enter";
     for (const Code c : b.replies()) replay << ", " << static_cast<std::uint64_t>(c);
-    d_.line(replay.text());
-    d_.empty();
-    d_.line("                                       [enter]....");
-    d_.wait_enter();
+    d.line(replay.text());
+    d.empty();
+    d.line("                                       [enter]....");
+    d.wait_enter();
   }
 
-  void ergebnis() {
-    d_.empty();
-    d_.line(kDoppelstrich);
-    d_.line((Zeile() << "Ergebnis: " << richtige_ << " von " << gestellt_ << " richtig")
-                .text());
+  void ergebnis(ConsoleDialogue& d) {
+    d.empty();
+    d.line(kDoppelstrich);
+    d.line((Zeile() << "Ergebnis: " << richtige_ << " von " << gestellt_ << " richtig")
+               .text());
     if (!verpasst_.empty()) {
-      d_.line("Verpasst:");
+      d.line("Verpasst:");
       for (std::size_t i = 0; i < verpasst_.size(); ++i) {
-        if (!schon_genannt(i)) d_.line((Zeile() << "   " << verpasst_[i]).text());
+        if (!schon_genannt(i)) d.line((Zeile() << "   " << verpasst_[i]).text());
       }
     }
-    d_.line(kDoppelstrich);
+    d.line(kDoppelstrich);
   }
 
   bool schon_genannt(std::size_t i) const {
@@ -212,7 +209,6 @@ class Uebung {
     return false;
   }
 
-  ConsoleDialogue& d_;
   std::uint64_t seed_;
   std::vector<Begegnung> lagen_;
   std::size_t gestellt_ = 0;
@@ -222,8 +218,9 @@ class Uebung {
 
 }  // namespace
 
-void uebung(ConsoleDialogue& d, int anzahl, std::uint64_t seed) {
-  Uebung(d, anzahl, seed).run();
+int uebung(Terminal& terminal, int anzahl, std::uint64_t seed) {
+  Uebung training(anzahl, seed);
+  return run_dialogue(terminal, training);
 }
 
 }  // namespace ausweich

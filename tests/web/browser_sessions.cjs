@@ -25,19 +25,20 @@ after(async () => {
   await server.close();
 });
 
-// With `holdProgram`, the page meets a browser that cannot compile the
-// program at once, and its compiling in the background ends only when
+// With `holdProgram`, the page's compiling of the program ends only when
 // `release` is called: what is typed before then must wait for it.
 async function openPage(holdProgram) {
   const context = await browser.newContext({ serviceWorkers: 'block' });
   if (holdProgram) {
     await context.addInitScript(() => {
       const compile = WebAssembly.compile;
+      const compileStreaming = WebAssembly.compileStreaming;
       const held = new Promise((resolve) => { window.releaseProgram = resolve; });
       WebAssembly.Module = new Proxy(WebAssembly.Module, {
         construct() { throw new RangeError('no compiling at once here'); },
       });
       WebAssembly.compile = (bytes) => held.then(() => compile(bytes));
+      WebAssembly.compileStreaming = (source) => held.then(() => compileStreaming(source));
     });
   }
   const page = await context.newPage();
@@ -129,4 +130,36 @@ test('a reply longer than one read is one line, counted once', async () => {
   h.assertSameRun(await h.pageRun(page), want, 'long reply');
   assert.equal(await page.evaluate(() => window.ausweich.reads), lines.length);
   await page.context().close();
+});
+
+test('training: a seeded run chosen by the address, then the mode buttons', async () => {
+  const context = await browser.newContext({ serviceWorkers: 'block' });
+  const page = await context.newPage();
+  await page.goto(server.url + '#ueben&seed=7&anzahl=3');
+  // Three encounters: an answer, a refused reply, Enter at each explanation.
+  const lines = ['2', '', 'x', '1', '', '5', ''];
+  for (const [i, line] of lines.entries()) {
+    await h.waitForRead(page, i + 1);
+    await page.keyboard.type(line);
+    await page.keyboard.press('Enter');
+  }
+  await page.waitForFunction(() => window.ausweich.status !== null);
+  const args = ['--uebung', '--seed', '7', '--anzahl', '3'];
+  const want = h.runNative(binary, Buffer.from(lines.map((line) => line + '\n').join('')), args);
+  assert.equal(want.status, 0);
+  assert.ok(want.out.includes(' Im Berater nachvollziehen: Enter, Enter, '));
+  assert.ok(want.out.includes(' Bitte eine Zahl von 1 bis 5 eingeben (0 = Ende).'));
+  h.assertSameRun(await h.pageRun(page), want, 'training');
+  assert.equal(await page.textContent('#end-message'), 'Übung beendet.');
+
+  // "Beraten" starts the advisor afresh, "Ueben" a training with a new draw.
+  await page.click('#mode-beraten');
+  await h.waitForRead(page, 1);
+  assert.ok((await h.pageRun(page)).out.includes('             Ausweichregeln  \n'));
+  assert.equal(await page.getAttribute('#mode-beraten', 'aria-pressed'), 'true');
+  await page.click('#mode-ueben');
+  await h.waitForRead(page, 1);
+  assert.ok((await h.pageRun(page)).out.includes(' Uebung: Wer muss ausweichen?\n'));
+  assert.equal(await page.getAttribute('#mode-ueben', 'aria-pressed'), 'true');
+  await context.close();
 });

@@ -9,10 +9,10 @@ const fs = require('node:fs');
 const http = require('node:http');
 const path = require('node:path');
 
-// The console program on `input`: standard output as characters (one per
+// The console program on `input` (with `args`): standard output as characters (one per
 // byte), the first line on standard error, and the exit status.
-function runNative(binary, input) {
-  const result = spawnSync(binary, { input, maxBuffer: 1 << 28 });
+function runNative(binary, input, args = []) {
+  const result = spawnSync(binary, args, { input, maxBuffer: 1 << 28 });
   if (result.error) throw result.error;
   const err = result.stderr.toString('latin1');
   return {
