@@ -184,7 +184,7 @@ TEST(TrainingTest, ASeededRunIsScoredAndRepeatable) {
   for (std::string_view c :
        {"A ist ausweichpflichtig\n", "B ist ausweichpflichtig\n",
         "Jeder muss jedem ausweichen\n", "A darf B nicht behindern\n",
-        "Keiner: beide halten sich scharf rechts\n"}) {
+        "Beide halten sich scharf rechts\n"}) {
     classes += count(a.out, c) > 0 ? 1 : 0;
   }
   EXPECT_GE(classes, 3);

@@ -36,7 +36,7 @@ constexpr Klasse kKlassen[] = {
     {Pflicht::b_weicht_aus, 2, "B ist ausweichpflichtig"},
     {Pflicht::jeder_weicht_jedem_aus, 3, "Jeder muss jedem ausweichen"},
     {Pflicht::a_darf_b_nicht_behindern, 4, "A darf B nicht behindern"},
-    {Pflicht::beide_halten_rechts, 5, "Keiner: beide halten sich scharf rechts"},
+    {Pflicht::beide_halten_rechts, 5, "Beide halten sich scharf rechts"},
 };
 constexpr int kHoechsteAntwort = 5;
 

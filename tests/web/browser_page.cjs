@@ -113,6 +113,7 @@ function measure(page) {
     const room = screen.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
     let widest = 0;
     let longest = 0;
+    let wrapped = 0;
     const range = document.createRange();
     const walker = document.createTreeWalker(screen, NodeFilter.SHOW_TEXT);
     for (let node = walker.nextNode(); node; node = walker.nextNode()) {
@@ -123,6 +124,9 @@ function measure(page) {
           range.setEnd(node, start + line.length);
           widest = Math.max(widest, range.getBoundingClientRect().width);
           longest = Math.max(longest, line.length);
+          // A line that wraps stands in more than one row of the screen.
+          const rows = new Set([...range.getClientRects()].map((r) => Math.round(r.top)));
+          if (rows.size > 1) wrapped += 1;
         }
         start += line.length + 1;
       }
@@ -136,6 +140,7 @@ function measure(page) {
       room,
       widest,
       longest,
+      wrapped,
       sixty,
       rows: screen.clientHeight / parseFloat(style.lineHeight),
       pageWidth: document.documentElement.scrollWidth,
@@ -161,6 +166,7 @@ for (const [name, viewport, options] of [
     await h.waitForRead(page, 3);
     const m = await measure(page);
     assert.equal(m.longest, 55);
+    assert.equal(m.wrapped, 0, 'lines that wrap');
     assert.ok(m.widest <= m.room, `a line of ${m.widest} px on a screen of ${m.room} px`);
     assert.ok(m.sixty <= m.room, `60 columns take ${m.sixty} px of ${m.room}`);
     assert.ok(m.rows >= 24 - 0.01, `${m.rows} rows`);

@@ -151,6 +151,13 @@ test('training: a seeded run chosen by the address, then the mode buttons', asyn
   assert.ok(want.out.includes(' Bitte eine Zahl von 1 bis 5 eingeben (0 = Ende).'));
   h.assertSameRun(await h.pageRun(page), want, 'training');
   assert.equal(await page.textContent('#end-message'), 'Übung beendet.');
+  // The replay line is longer than the screen is wide: it goes on in the
+  // next row, as on a terminal, instead of being cut off.
+  assert.ok(want.out.split('\n').some((line) => line.length > 61));
+  assert.equal(await page.evaluate(() => {
+    const screen = document.getElementById('screen');
+    return screen.scrollWidth - screen.clientWidth;
+  }), 0, 'the screen is wider than it shows');
 
   // "Beraten" starts the advisor afresh, "Ueben" a training with a new draw.
   await page.click('#mode-beraten');
