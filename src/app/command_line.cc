@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "analysis/main_loop.h"
@@ -39,14 +40,9 @@ constexpr std::string_view kHilfe[] = {
 Aufruf fehler(std::string_view was, std::string_view wert = {}) {
   Aufruf a;
   a.art = Aufruf::Art::fehler;
-  a.fehler = "ausweichregeln: ";
-  a.fehler += was;
-  if (!wert.empty()) {
-    a.fehler += " '";
-    a.fehler += wert;
-    a.fehler += "'";
-  }
-  a.fehler += " (siehe ausweichregeln --help)";
+  a.fehler << "ausweichregeln: " << was;
+  if (!wert.empty()) a.fehler << " '" << wert << "'";
+  a.fehler << " (siehe ausweichregeln --help)";
   return a;
 }
 
@@ -59,11 +55,12 @@ bool zahl(std::string_view text, std::uint64_t& wert) {
 }
 
 /// An option's value: after "=" in the same argument, or the next argument.
-bool wert_von(std::string_view arg, std::span<const std::string_view> args,
-              std::size_t& i, std::string_view& wert) {
+bool wert_von(std::string_view arg, Argumente args, std::size_t& i,
+              std::string_view& wert) {
   const std::size_t gleich = arg.find('=');
   if (gleich != std::string_view::npos) {
-    wert = arg.substr(gleich + 1);
+    wert = arg;
+    wert.remove_prefix(gleich + 1);
     return true;
   }
   if (i + 1 >= args.size()) return false;
@@ -79,12 +76,12 @@ void schreibe(Terminal& terminal, std::string_view zeile) {
 
 }  // namespace
 
-Aufruf lies_aufruf(std::span<const std::string_view> args) {
+Aufruf lies_aufruf(Argumente args) {
   Aufruf a;
   bool nur_uebung = false;  // --anzahl or --seed given
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    const std::string_view name = arg.substr(0, arg.find('='));
+    const std::string_view name(arg.data(), std::min(arg.size(), arg.find('=')));
     std::string_view wert;
     std::uint64_t n = 0;
     if (arg == "--help" || arg == "-h") {
@@ -121,12 +118,11 @@ Aufruf lies_aufruf(std::span<const std::string_view> args) {
   return a;
 }
 
-int ausweichregeln(std::span<const std::string_view> args, Terminal& terminal,
-                   std::uint64_t zufall) {
+int ausweichregeln(Argumente args, Terminal& terminal, std::uint64_t zufall) {
   const Aufruf a = lies_aufruf(args);
   switch (a.art) {
     case Aufruf::Art::fehler:
-      terminal.diagnostic(a.fehler);
+      terminal.diagnostic(a.fehler.text());
       return kStatusFailure;
     case Aufruf::Art::hilfe:
       for (const std::string_view zeile : kHilfe) schreibe(terminal, zeile);

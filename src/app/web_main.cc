@@ -4,8 +4,6 @@
 #include <emscripten.h>
 
 #include <cstdint>
-#include <string_view>
-#include <vector>
 
 #include "app/command_line.h"
 #include "console/web_terminal.h"
@@ -24,7 +22,7 @@ EM_JS(double, seed_from_page, (), {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const ausweich::Argumente args(argv + (argc > 0 ? 1 : 0), argc > 0 ? argc - 1 : 0);
   ausweich::WebTerminal terminal;
   const auto seed = static_cast<std::uint64_t>(seed_from_page());
   const int status = ausweich::ausweichregeln(args, terminal, seed);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <span>
 
 #include "training/encounters.h"
 
@@ -21,11 +23,22 @@ class Zufall {
   std::uint64_t state_;
 };
 
-/// Draws `anzahl` different encounters from `alle` for one training run. The
-/// two regimes take turns, and within each regime the classes of verdict come
-/// round like cards from a shuffled deck in which "A gives way" and "B gives
-/// way" lie twice, so that every kind of verdict turns up and none dominates.
-std::vector<Begegnung> ziehe(const std::vector<Begegnung>& alle, int anzahl,
-                             Zufall& zufall);
+/// The most encounters in one training run.
+inline constexpr int kMaxLagen = 100;
+
+/// The encounters of one training run, in the order they are asked.
+struct Ziehung {
+  std::array<Begegnung, kMaxLagen> lagen{};
+  std::size_t anzahl = 0;
+
+  std::span<const Begegnung> begegnungen() const { return {lagen.data(), anzahl}; }
+};
+
+/// Draws `anzahl` (at most kMaxLagen) different encounters for one training
+/// run. The two regimes take turns, and within each regime the classes of
+/// verdict come round like cards from a shuffled deck in which "A gives way"
+/// and "B gives way" lie twice, so that every kind of verdict turns up and
+/// none dominates.
+Ziehung ziehe(int anzahl, Zufall& zufall);
 
 }  // namespace ausweich

@@ -44,18 +44,18 @@ bool DrawnRun::asked(const Code& code) const {
   return false;
 }
 
-std::vector<std::span<const DrawnRun::Line>> DrawnRun::sections() const {
-  std::vector<std::span<const Line>> result;
+std::size_t DrawnRun::sections(std::span<std::span<const Line>> out) const {
+  std::size_t n = 0;
   std::size_t begin = 0;
-  for (std::size_t s = 0; s <= sections_; ++s) {
+  for (std::size_t s = 0; s <= sections_ && n < out.size(); ++s) {
     std::size_t end = s < sections_ ? section_ends_[s] : kept_count_;
     std::size_t from = begin;
     begin = end;
     while (from < end && !kept_[from].message) ++from;
     while (end > from && !kept_[end - 1].message) --end;
-    if (from < end) result.emplace_back(kept_.data() + from, end - from);
+    if (from < end) out[n++] = {kept_.data() + from, end - from};
   }
-  return result;
+  return n;
 }
 
 }  // namespace ausweich

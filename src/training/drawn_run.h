@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include "console/dialogue.h"
 
@@ -53,8 +52,9 @@ class DrawnRun final : public Dialogue {
   const Verdict& reported() const { return verdict_; }
   /// What the analysis wrote besides its questions: the sections between
   /// questions and screen clears that hold a message line, each without the
-  /// empty lines around it. The last one holds the verdict.
-  std::vector<std::span<const Line>> sections() const;
+  /// empty lines around it; the last one holds the verdict. Puts at most
+  /// `out.size()` of them into `out` and returns how many.
+  std::size_t sections(std::span<std::span<const Line>> out) const;
   /// False when an answer given lay outside its menu, or more questions were
   /// asked or more lines written than there is room for; nothing of such a
   /// run can be trusted.

@@ -18,18 +18,31 @@ bool als_begegnung(const DrawnRun& run, Code kvr, Begegnung& b) {
   return true;
 }
 
-/// Moves `pfad` to the next way of answering, in the order of a depth-first
-/// walk: the last answer that can still grow grows, everything after it is
-/// dropped. Declined questions never vary. False when every way is done.
-bool naechster_pfad(std::vector<DrawnRun::Answer>& pfad) {
-  while (!pfad.empty() &&
-         (pfad.back().after_verdict || pfad.back().value >= pfad.back().kmax)) {
-    pfad.pop_back();
+/// A way of answering one analysis: the answers given so far, with the
+/// highest answer of each question.
+struct Pfad {
+  std::array<DrawnRun::Answer, DrawnRun::kMaxQuestions> schritte{};
+  std::size_t laenge = 0;
+
+  /// Takes over the questions that `run` asked and how they were answered.
+  void folge(const DrawnRun& run) {
+    laenge = 0;
+    for (const DrawnRun::Answer& a : run.answers()) schritte[laenge++] = a;
   }
-  if (pfad.empty()) return false;
-  ++pfad.back().value;
-  return true;
-}
+
+  /// Moves to the next way of answering, in the order of a depth-first walk:
+  /// the last answer that can still grow grows, everything after it is
+  /// dropped. Declined questions never vary. False when every way is done.
+  bool weiter() {
+    while (laenge > 0 && (schritte[laenge - 1].after_verdict ||
+                          schritte[laenge - 1].value >= schritte[laenge - 1].kmax)) {
+      --laenge;
+    }
+    if (laenge == 0) return false;
+    ++schritte[laenge - 1].value;
+    return true;
+  }
+};
 
 }  // namespace
 
@@ -42,21 +55,18 @@ Wiedergabe::Wiedergabe(const Begegnung& b) : run({antworten.data(), b.anzahl}) {
   analyse(run, situation, guidance);
 }
 
-std::vector<Begegnung> alle_begegnungen() {
-  std::vector<Begegnung> alle;
-  std::vector<DrawnRun::Answer> pfad;
-  std::vector<Code> antworten;
+void jede_begegnung(Besucher& besucher) {
+  Pfad pfad;
+  std::array<Code, DrawnRun::kMaxQuestions> antworten{};
   do {
-    antworten.clear();
-    for (const DrawnRun::Answer& a : pfad) antworten.push_back(a.value);
-    const Wiedergabe w(antworten);
-    pfad.assign(w.run.answers().begin(), w.run.answers().end());
+    for (std::size_t i = 0; i < pfad.laenge; ++i) antworten[i] = pfad.schritte[i].value;
+    const Wiedergabe w(std::span<const Code>(antworten.data(), pfad.laenge));
+    pfad.folge(w.run);
     Begegnung b;
     if (als_begegnung(w.run, w.situation.kvr, b) && b.pflicht != Pflicht::allgemein) {
-      alle.push_back(b);
+      besucher.besuche(b);
     }
-  } while (naechster_pfad(pfad));
-  return alle;
+  } while (pfad.weiter());
 }
 
 }  // namespace ausweich

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <vector>
 
 #include "analysis/visibility_guidance.h"
 #include "console/verdict.h"
@@ -38,10 +37,18 @@ struct Wiedergabe {
   DrawnRun run;
 };
 
-/// Every encounter that the training can draw: every way of answering one
-/// analysis from a fresh start whose verdict decides the encounter (the
-/// general rules for two power-driven vessels are left out), further
-/// information declined.
-std::vector<Begegnung> alle_begegnungen();
+/// Receives the encounters of a walk, one at a time.
+class Besucher {
+ public:
+  virtual ~Besucher() = default;
+  virtual void besuche(const Begegnung& b) = 0;
+};
+
+/// Walks every encounter that the training can draw, in the same order every
+/// time: every way of answering one analysis from a fresh start whose verdict
+/// decides the encounter (the general rules for two power-driven vessels are
+/// left out), further information declined. Keeps nothing: an encounter is
+/// found again by walking again.
+void jede_begegnung(Besucher& besucher);
 
 }  // namespace ausweich

@@ -1,11 +1,10 @@
 #include "training/training.h"
 
 #include <array>
-#include <charconv>
 #include <string_view>
-#include <vector>
 
 #include "console/console_dialogue.h"
+#include "console/line_builder.h"
 #include "training/description.h"
 #include "training/draw.h"
 #include "training/encounters.h"
@@ -47,29 +46,6 @@ const Klasse& klasse(Pflicht p) {
   return kKlassen[0];
 }
 
-/// A line put together from pieces and numbers, for the few lines of the
-/// training that carry a count.
-class Zeile {
- public:
-  Zeile& operator<<(std::string_view text) {
-    for (const char c : text) {
-      if (used_ < buf_.size()) buf_[used_++] = c;
-    }
-    return *this;
-  }
-  Zeile& operator<<(std::uint64_t n) {
-    std::array<char, 24> digits;
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), n).ptr;
-    return *this << std::string_view(digits.data(),
-                                     static_cast<std::size_t>(end - digits.data()));
-  }
-  std::string_view text() const { return {buf_.data(), used_}; }
-
- private:
-  std::array<char, 200> buf_;
-  std::size_t used_ = 0;
-};
-
 /// The learner's answer: a number from 0 to the highest class, blanks around
 /// it allowed; -1 for anything else.
 int lies_zahl(const std::array<char, kReplyWidth>& feld) {
@@ -89,12 +65,12 @@ class Uebung final : public ConsoleProgram {
  public:
   Uebung(int anzahl, std::uint64_t seed) : seed_(seed) {
     Zufall zufall(seed);
-    lagen_ = ziehe(alle_begegnungen(), anzahl, zufall);
+    ziehung_ = ziehe(anzahl, zufall);
   }
 
   void run(ConsoleDialogue& d) override {
     einleitung(d);
-    for (const Begegnung& b : lagen_) {
+    for (const Begegnung& b : ziehung_.begegnungen()) {
       if (!lage(d, b)) {
         d.spaces();
         d.line("Uebung vorzeitig beendet.");
@@ -115,7 +91,8 @@ class Uebung final : public ConsoleProgram {
     d.line("Zu jeder Lage waehlen Sie, wer ausweichpflichtig ist;");
     d.line("danach erklaert der Berater die Loesung.");
     d.line(
-        (Zeile() << "Lagen: " << lagen_.size() << "   (--seed " << seed_ << ")").text());
+        (LineBuilder() << "Lagen: " << ziehung_.anzahl << "   (--seed " << seed_ << ")")
+            .text());
     d.line(kStrich);
     d.line("NOTE:  No guarantee whatsoever, handle with care !!!");
   }
@@ -126,7 +103,8 @@ class Uebung final : public ConsoleProgram {
     const Wiedergabe w(b);
     d.spaces();
     d.line(kStrich);
-    d.line((Zeile() << "Lage " << gestellt_ + 1 << " von " << lagen_.size()).text());
+    d.line(
+        (LineBuilder() << "Lage " << gestellt_ + 1 << " von " << ziehung_.anzahl).text());
     d.line(kStrich);
     std::array<std::string_view, DrawnRun::kMaxQuestions> zeilen;
     const std::size_t n = beschreibung(w.situation, w.run, zeilen);
@@ -163,12 +141,15 @@ class Uebung final : public ConsoleProgram {
     d.empty();
     if (antwort == richtig.nummer) {
       ++richtige_;
-      d.line((Zeile() << "richtig: " << richtig.loesung).text());
+      d.line((LineBuilder() << "richtig: " << richtig.loesung).text());
     } else {
-      verpasst_.push_back(w.run.reported().regel);
-      d.line((Zeile() << "falsch, richtig ist: " << richtig.loesung).text());
+      verpasst_[falsche_++] = w.run.reported().regel;
+      d.line((LineBuilder() << "falsch, richtig ist: " << richtig.loesung).text());
     }
-    for (const std::span<const DrawnRun::Line> abschnitt : w.run.sections()) {
+    std::array<std::span<const DrawnRun::Line>, 16> abschnitte;
+    const std::size_t n = w.run.sections(abschnitte);
+    for (const std::span<const DrawnRun::Line> abschnitt :
+         std::span(abschnitte.data(), n)) {
       d.empty();
       for (const DrawnRun::Line& l : abschnitt) {
         if (l.message) {
@@ -179,7 +160,7 @@ class Uebung final : public ConsoleProgram {
       }
     }
     d.empty();
-    Zeile replay;
+    LineBuilder replay;
     replay << "Im Berater nachvollziehen: Enter, Enter";
     for (const Code c : b.replies()) replay << ", " << static_cast<std::uint64_t>(c);
     d.line(replay.text());
@@ -191,12 +172,13 @@ class Uebung final : public ConsoleProgram {
   void ergebnis(ConsoleDialogue& d) {
     d.empty();
     d.line(kDoppelstrich);
-    d.line((Zeile() << "Ergebnis: " << richtige_ << " von " << gestellt_ << " richtig")
-               .text());
-    if (!verpasst_.empty()) {
+    d.line(
+        (LineBuilder() << "Ergebnis: " << richtige_ << " von " << gestellt_ << " richtig")
+            .text());
+    if (falsche_ > 0) {
       d.line("Verpasst:");
-      for (std::size_t i = 0; i < verpasst_.size(); ++i) {
-        if (!schon_genannt(i)) d.line((Zeile() << "   " << verpasst_[i]).text());
+      for (std::size_t i = 0; i < falsche_; ++i) {
+        if (!schon_genannt(i)) d.line((LineBuilder() << "   " << verpasst_[i]).text());
       }
     }
     d.line(kDoppelstrich);
@@ -210,10 +192,11 @@ class Uebung final : public ConsoleProgram {
   }
 
   std::uint64_t seed_;
-  std::vector<Begegnung> lagen_;
+  Ziehung ziehung_;
   std::size_t gestellt_ = 0;
   std::size_t richtige_ = 0;
-  std::vector<std::string_view> verpasst_;
+  std::array<std::string_view, kMaxLagen> verpasst_{};  // the rule of each wrong answer
+  std::size_t falsche_ = 0;
 };
 
 }  // namespace
