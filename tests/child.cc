@@ -41,7 +41,8 @@ constexpr auto kPromptLimit = std::chrono::seconds(20);
   sigset_t none;
   sigemptyset(&none);
   sigprocmask(SIG_SETMASK, &none, nullptr);
-  execl(AUSWEICHREGELN, "ausweichregeln", static_cast<char*>(nullptr));
+  execl(AUSWEICHREGELN, "ausweichregeln", options.args[0], options.args[1],
+        static_cast<char*>(nullptr));
   _exit(127);
 }
 

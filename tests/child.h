@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 #include <sys/types.h>
 
+#include <array>
 #include <chrono>
 #include <string>
 #include <string_view>
@@ -20,6 +21,7 @@ struct ChildOptions {
   bool ignore_interrupt = false;  // start with SIGINT ignored
   bool stdin_closed = false;      // start without standard input
   ChildStdout stdout_mode = ChildStdout::kPipe;
+  std::array<const char*, 2> args{};  // command-line arguments, up to the first null
 };
 
 /// How a child process ended.

@@ -1,9 +1,8 @@
-#include "console/console_dialogue.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "console/console_dialogue.h"
 #include "console/program_end.h"
 #include "console/string_terminal.h"
 

@@ -11,7 +11,9 @@
 #include <tuple>
 #include <vector>
 
+#include "app/command_line.h"
 #include "child.h"
+#include "console/string_terminal.h"
 #include "session.h"
 
 namespace ausweich::testing {
@@ -159,6 +161,26 @@ TEST(ProcessTest, IgnoredInterruptStaysIgnored) {
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "Killed\n");
   EXPECT_EQ(r.out, screen);
+}
+
+// The training mode ends on an interrupt as the advisor does, after it has
+// given the score so far: the same screen as when its input ends there.
+TEST(ProcessTest, InterruptInTheTrainingComesAfterTheScore) {
+  const char* const args[] = {"--uebung", "--seed=5"};
+  StringTerminal ended_there("");
+  ASSERT_EQ(ausweichregeln(args, ended_there, 0), 2);
+  const std::string& all = ended_there.output();
+  const std::size_t prompt = all.find("Input=\n");
+  ASSERT_NE(prompt, std::string::npos);
+  Child child({.args = {args[0], args[1]}});
+  ASSERT_TRUE(child.await_screen(all.substr(0, prompt + 7)));
+  child.signal(SIGINT);
+  const ChildResult r = child.finish();
+  ASSERT_TRUE(r.exited);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Interrupt\n");
+  EXPECT_EQ(r.out, all);
+  EXPECT_NE(r.out.find("\n Ergebnis: 0 von 0 richtig\n"), std::string::npos);
 }
 
 }  // namespace

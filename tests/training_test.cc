@@ -133,6 +133,14 @@ TEST(TrainingTest, DescribesWhatTheAnalysisAsked) {
             "Seeschifffahrtsstrasse (SeeSchStrO)\n"
             "A ist im Fahrwasser und folgt ihm etwa\n"
             "B ist nicht im Fahrwasser\n");
+  EXPECT_EQ(described({2, 1, 2, 1, 3, 3, 1, 2}),
+            "A (eigenes Schiff): Segler\n"
+            "B: Maschinenfahrzeug ueber 20 m\n"
+            "Seeschifffahrtsstrasse (SeeSchStrO)\n"
+            "A ist im Fahrwasser und folgt ihm etwa\n"
+            "B ist im Fahrwasser und folgt ihm etwa\n"
+            "Es gibt nur ein Fahrwasser\n"
+            "A ueberholt B\n");
   EXPECT_EQ(described({2, 2, 2, 3, 2, 3, 1, 1, 2, 4, 2}),
             "A (eigenes Schiff): Segler\n"
             "B: Segler\n"
@@ -225,11 +233,101 @@ TEST(TrainingTest, EndsEarlyWithTheScoreSoFar) {
   }
 }
 
+/// The class of the verdict that the advisor wrote, found in its own lines:
+/// 1 A gives way, 2 B, 3 each, 4 A must not impede B, 5 both keep to starboard.
+int advisor_class(std::string_view out) {
+  const auto has = [&](std::string_view line) { return out.find(line) != out.npos; };
+  if (has("A ist also NICHT Kurshalter") || has("A darf das Wegerechtschiff nicht"))
+    return 4;
+  if (has("Regel 19: Jeder muss jedem ausweichen")) return 3;
+  if (has("A und B halten scharf rechts")) return 5;
+  if (has("A ist ausweichpflichtig") || has("A muss als Ueberholer") ||
+      has("B hat Vorfahrt, A ist")) {
+    return 1;
+  }
+  if (has("B ist ausweichpflichtig") || has("B muss als Ueberholer") ||
+      has("A hat Vorfahrt, B ist")) {
+    return 2;
+  }
+  return 0;
+}
+
+std::string line_at(const std::string& out, std::size_t at) {
+  return out.substr(at, out.find('\n', at) - at);
+}
+
+// A run read as the learner reads it, always answering 1 ("A"): the replies
+// printed for each encounter, replayed in the advisor, give a verdict whose
+// class is the one the training names as the solution; the answer counts as
+// right exactly when that is A; the explanation carries the advisor's rule 9
+// and 10 blocks and its SeeSchStrO start where the advisor wrote them; the
+// score counts the right answers and every missed rule is named once.
+TEST(TrainingTest, WhatTheLearnerReadsAgreesWithTheAdvisor) {
+  constexpr std::string_view kSolutions[] = {
+      "A ist ausweichpflichtig", "B ist ausweichpflichtig", "Jeder muss jedem ausweichen",
+      "A darf B nicht behindern", "Beide halten sich scharf rechts"};
+  std::string input;
+  for (int i = 0; i < 30; ++i) input += "1\n\n";
+  const Program run = training(input, {"--uebung", "--anzahl", "30", "--seed", "2026"});
+  ASSERT_EQ(run.status, 0);
+  constexpr std::string_view kReplay = "\n Im Berater nachvollziehen: Enter, Enter, ";
+  int right = 0;
+  int encounters = 0;
+  for (std::size_t at = run.out.find(kReplay); at != std::string::npos;
+       at = run.out.find(kReplay, at + 1)) {
+    ++encounters;
+    const std::string replies = line_at(run.out, at + kReplay.size());
+    std::string replay = "\n\n";
+    for (const char c : replies) {
+      if (c >= '1' && c <= '9') replay.append(1, c).append("\n");
+    }
+    const Session advisor = run_session(replay + "\n\n\n0\n");
+    ASSERT_EQ(advisor.status, 0) << replies;
+    const std::string analysis =
+        advisor.out.substr(0, advisor.out.find("ENDE der ANALYSE"));
+    const int expected = advisor_class(analysis);
+    ASSERT_GE(expected, 1) << replies;
+
+    const std::size_t lage = run.out.rfind("\n Lage ", at);
+    const std::size_t solution =
+        run.out.find("\n\n ", run.out.find("Input=\n", lage)) + 2;
+    const std::string verdict = line_at(run.out, solution);
+    const std::string explained = run.out.substr(solution, at - solution);
+    const std::string_view name = kSolutions[expected - 1];
+    if (expected == 1) {
+      ++right;
+      EXPECT_EQ(verdict, " richtig: " + std::string(name)) << replies;
+    } else {
+      EXPECT_EQ(verdict, " falsch, richtig ist: " + std::string(name)) << replies;
+    }
+    for (std::string_view block :
+         {" ... also gilt die SeeSchifffahrtsStrassenOrdnung.\n",
+          " Regel 9 - (Rechtsfahrgebot im engen Fahrwasser)\n",
+          " Regel 10 - VTG: (Einbahnrichtung ist einzuhalten)\n"}) {
+      EXPECT_EQ(count(explained, block), count(analysis, block)) << replies << block;
+    }
+  }
+  EXPECT_EQ(encounters, 30);
+  EXPECT_NE(run.out.find(" Ergebnis: " + std::to_string(right) + " von 30 richtig\n"),
+            std::string::npos);
+  const std::size_t missed = run.out.find("\n Verpasst:\n");
+  ASSERT_NE(missed, std::string::npos);
+  std::set<std::string> named;
+  for (std::size_t at = missed + 12; run.out.compare(at, 4, "    ") == 0;
+       at = run.out.find('\n', at) + 1) {
+    EXPECT_TRUE(named.insert(line_at(run.out, at)).second) << line_at(run.out, at);
+  }
+  EXPECT_GE(named.size(), 3u);
+}
+
 TEST(CommandLineTest, OptionsAndTheirErrors) {
   const Program help = training("", {"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out.rfind("Aufruf: ausweichregeln\n", 0), 0u);
   EXPECT_NE(help.out.find("--uebung"), std::string::npos);
+  // The usage text answers whatever else stands beside it.
+  EXPECT_EQ(training("", {"--bogus", "--help"}).out, help.out);
+  EXPECT_EQ(training("", {"--uebung", "-h", "--version"}).out, help.out);
   const Program version = training("", {"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "ausweichregeln " AUSWEICH_VERSION "\n");
@@ -251,6 +349,9 @@ TEST(CommandLineTest, OptionsAndTheirErrors) {
     EXPECT_EQ(r.err.rfind("ausweichregeln: ", 0), 0u) << r.err;
     EXPECT_NE(r.err.find("--help"), std::string::npos) << r.err;
   }
+  EXPECT_EQ(training("", {"--uebung", "--seed="}).err,
+            "ausweichregeln: --seed braucht eine ganze Zahl ab 0, nicht '' (siehe "
+            "ausweichregeln --help)\n");
   // No arguments: the advisor itself.
   const std::string input = analysis({"", "", "", "", "", "1", "2"}) + analysis({"0"});
   const Program advisor = training(input, {});

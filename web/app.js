@@ -285,7 +285,10 @@
     const args = ['--uebung'];
     for (const word of words.slice(1)) {
       const [name, value] = word.split('=');
-      if ((name === 'seed' || name === 'anzahl') && /^[0-9]+$/.test(value || '')) {
+      // Only values that the program takes: a link with another runs the
+      // training without it.
+      const number = /^[0-9]{1,19}$/.test(value || '') ? Number(value) : NaN;
+      if ((name === 'seed' && number >= 0) || (name === 'anzahl' && number >= 1 && number <= 100)) {
         args.push('--' + name, value);
       }
     }

@@ -28,7 +28,7 @@ constexpr std::string_view kHilfe[] = {
     "                Berater erklaert jede Loesung",
     "  --anzahl N    Zahl der Begegnungen, 1 bis 100 (sonst 10)",
     "  --seed S      gleiche Zahl S, gleiche Begegnungen (ab 0)",
-    "  --help        diese Hilfe",
+    "  -h, --help    diese Hilfe",
     "  --version     die Version",
     "",
     "Exit-Status: 0 beendet, 1 Abbruch (Ctrl-C), 2 Fehler oder Ende",
@@ -37,12 +37,19 @@ constexpr std::string_view kHilfe[] = {
     "NOTE:  No guarantee whatsoever, handle with care !!!",
 };
 
-Aufruf fehler(std::string_view was, std::string_view wert = {}) {
+Aufruf fehler(std::string_view was) {
   Aufruf a;
   a.art = Aufruf::Art::fehler;
-  a.fehler << "ausweichregeln: " << was;
-  if (!wert.empty()) a.fehler << " '" << wert << "'";
-  a.fehler << " (siehe ausweichregeln --help)";
+  a.fehler << "ausweichregeln: " << was << " (siehe ausweichregeln --help)";
+  return a;
+}
+
+/// An error about the word `wert` of the command line, quoted as it stands.
+Aufruf fehler(std::string_view was, std::string_view wert) {
+  Aufruf a;
+  a.art = Aufruf::Art::fehler;
+  a.fehler << "ausweichregeln: " << was << " '" << wert
+           << "' (siehe ausweichregeln --help)";
   return a;
 }
 
@@ -78,19 +85,20 @@ void schreibe(Terminal& terminal, std::string_view zeile) {
 
 Aufruf lies_aufruf(Argumente args) {
   Aufruf a;
+  // The usage text and the version answer whatever else the command line holds.
+  for (const std::string_view arg : args) {
+    if (arg == "--help" || arg == "-h") a.art = Aufruf::Art::hilfe;
+    if (arg == "--version" && a.art != Aufruf::Art::hilfe) a.art = Aufruf::Art::version;
+  }
+  if (a.art != Aufruf::Art::beraten) return a;
+
   bool nur_uebung = false;  // --anzahl or --seed given
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     const std::string_view name(arg.data(), std::min(arg.size(), arg.find('=')));
     std::string_view wert;
     std::uint64_t n = 0;
-    if (arg == "--help" || arg == "-h") {
-      a.art = Aufruf::Art::hilfe;
-      return a;
-    } else if (arg == "--version") {
-      a.art = Aufruf::Art::version;
-      return a;
-    } else if (arg == "--uebung") {
+    if (arg == "--uebung") {
       a.art = Aufruf::Art::ueben;
     } else if (name == "--anzahl") {
       if (!wert_von(arg, args, i, wert)) return fehler("--anzahl braucht eine Zahl");
