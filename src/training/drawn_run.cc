@@ -37,13 +37,6 @@ void DrawnRun::end_section() {
   section_ends_[sections_++] = kept_count_;
 }
 
-bool DrawnRun::asked(const Code& code) const {
-  for (const Answer& a : answers()) {
-    if (a.code == &code) return true;
-  }
-  return false;
-}
-
 std::size_t DrawnRun::sections(std::span<std::span<const Line>> out) const {
   std::size_t n = 0;
   std::size_t begin = 0;

@@ -45,8 +45,6 @@ class DrawnRun final : public Dialogue {
   void verdict(const Verdict& v) override;
 
   std::span<const Answer> answers() const { return {answers_.data(), asked_}; }
-  /// Whether the analysis asked the question that sets `code`.
-  bool asked(const Code& code) const;
   /// The verdict, once reported.
   bool decided() const { return decided_; }
   const Verdict& reported() const { return verdict_; }
