@@ -2,8 +2,8 @@
 // the advisor itself spends, without the system calls of a real console.
 #include <benchmark/benchmark.h>
 
-#include "analysis/main_loop.h"
-#include "console/null_terminal.h"
+#include "console/advisor.h"
+#include "null_terminal.h"
 #include "mixed_session.h"
 
 namespace {

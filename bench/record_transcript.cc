@@ -18,9 +18,9 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/main_loop.h"
+#include "console/advisor.h"
 #include "console/program_end.h"
-#include "console/string_terminal.h"
+#include "string_terminal.h"
 #include "mixed_session.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/main_loop.h"
+#include "console/advisor.h"
 #include "console/terminal.h"
 
 namespace {

@@ -10,8 +10,8 @@
 #include <new>
 #include <string>
 
-#include "analysis/main_loop.h"
-#include "console/null_terminal.h"
+#include "console/advisor.h"
+#include "null_terminal.h"
 #include "console/program_end.h"
 #include "mixed_session.h"
 

@@ -4,7 +4,7 @@
 
 #include "console/console_dialogue.h"
 #include "console/program_end.h"
-#include "console/string_terminal.h"
+#include "string_terminal.h"
 
 namespace ausweich {
 namespace {

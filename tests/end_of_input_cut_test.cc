@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/main_loop.h"
-#include "console/string_terminal.h"
+#include "console/advisor.h"
+#include "string_terminal.h"
 #include "session.h"
 
 namespace ausweich::testing {

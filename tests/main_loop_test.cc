@@ -1,4 +1,4 @@
-#include "analysis/main_loop.h"
+#include "console/advisor.h"
 
 #include <gtest/gtest.h>
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/main_loop.h"
-#include "console/null_terminal.h"
+#include "console/advisor.h"
+#include "null_terminal.h"
 #include "console/program_end.h"
-#include "console/string_terminal.h"
+#include "string_terminal.h"
 #include "mixed_session.h"
 
 namespace ausweich {

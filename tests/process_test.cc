@@ -13,7 +13,7 @@
 
 #include "app/command_line.h"
 #include "child.h"
-#include "console/string_terminal.h"
+#include "string_terminal.h"
 #include "session.h"
 
 namespace ausweich::testing {
@@ -170,10 +170,11 @@ TEST(ProcessTest, InterruptInTheTrainingComesAfterTheScore) {
   StringTerminal ended_there("");
   ASSERT_EQ(ausweichregeln(args, ended_there, 0), 2);
   const std::string& all = ended_there.output();
-  const std::size_t prompt = all.find("Input=\n");
+  constexpr std::string_view kPrompt = "0 = Ende):\n";
+  const std::size_t prompt = all.find(kPrompt);
   ASSERT_NE(prompt, std::string::npos);
   Child child({.args = {args[0], args[1]}});
-  ASSERT_TRUE(child.await_screen(all.substr(0, prompt + 7)));
+  ASSERT_TRUE(child.await_screen(all.substr(0, prompt + kPrompt.size())));
   child.signal(SIGINT);
   const ChildResult r = child.finish();
   ASSERT_TRUE(r.exited);

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "analysis/main_loop.h"
-#include "console/string_terminal.h"
+#include "console/advisor.h"
+#include "string_terminal.h"
 
 namespace ausweich::testing {
 

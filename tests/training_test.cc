@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "console/string_terminal.h"
+#include "string_terminal.h"
 #include "session.h"
 #include "training/description.h"
 #include "training/encounters.h"
@@ -27,22 +27,22 @@ std::string replay_name(const Begegnung& b) {
 }
 
 /// A line of the verdict that each class of verdict must contain.
-std::vector<std::string_view> class_lines(Pflicht p) {
-  switch (p) {
-    case Pflicht::a_weicht_aus:
+std::vector<std::string_view> class_lines(Klasse k) {
+  switch (k) {
+    case Klasse::a_muss_ausweichen:
       return {"A ist ausweichpflichtig", "A muss als Ueberholer ausweichen",
               "B hat Vorfahrt, A ist ausweich- bzw. wartepflichtig"};
-    case Pflicht::b_weicht_aus:
+    case Klasse::b_muss_ausweichen:
       return {"B ist ausweichpflichtig", "B muss als Ueberholer ausweichen",
               "A hat Vorfahrt, B ist ausweich- bzw. wartepflichtig"};
-    case Pflicht::jeder_weicht_jedem_aus:
+    case Klasse::beide_muessen_ausweichen:
       return {"Regel 19: Jeder muss jedem ausweichen"};
-    case Pflicht::a_darf_b_nicht_behindern:
+    case Klasse::a_darf_b_nicht_behindern:
       return {"A darf das Wegerechtschiff nicht behindern!",
               "A darf das tiefgangbehinderte Fzg. nicht behindern,"};
-    case Pflicht::beide_halten_rechts:
+    case Klasse::beide_fahren_rechts:
       return {"A und B halten scharf rechts, KVR#9"};
-    case Pflicht::allgemein:
+    default:
       break;
   }
   return {};
@@ -59,7 +59,7 @@ TEST(TrainingTest, EveryDrawableEncounterReplaysInTheAdvisor) {
     void besuche(const Begegnung& b) override { liste.push_back(b); }
   } alle;
   jede_begegnung(alle);
-  std::map<std::pair<Code, Pflicht>, int> per_class;
+  std::map<std::pair<Code, Klasse>, int> per_class;
   std::set<std::string> seen;
   for (const Begegnung& b : alle.liste) {
     const std::string name = replay_name(b);
@@ -67,9 +67,9 @@ TEST(TrainingTest, EveryDrawableEncounterReplaysInTheAdvisor) {
     ASSERT_TRUE(seen.insert(name).second) << "drawable twice";
     const Wiedergabe w(b);
     ASSERT_TRUE(w.run.complete());
-    ASSERT_EQ(w.run.reported().pflicht, b.pflicht);
-    ASSERT_NE(b.pflicht, Pflicht::allgemein);
-    ++per_class[{b.kvr, b.pflicht}];
+    ASSERT_EQ(klasse(w.run.reported()), b.klasse);
+    ASSERT_NE(b.klasse, Klasse::keine);
+    ++per_class[{b.kvr, b.klasse}];
 
     std::string input = "\n\n";
     for (const int c : b.replies()) input += std::to_string(c) + "\n";
@@ -96,7 +96,7 @@ TEST(TrainingTest, EveryDrawableEncounterReplaysInTheAdvisor) {
       last_section = text;
     }
     bool stated = false;
-    for (std::string_view line : class_lines(b.pflicht)) {
+    for (std::string_view line : class_lines(b.klasse)) {
       stated = stated || last_section.find(line) != std::string::npos;
     }
     EXPECT_TRUE(stated) << "the verdict does not state its class:\n" << last_section;
@@ -104,23 +104,21 @@ TEST(TrainingTest, EveryDrawableEncounterReplaysInTheAdvisor) {
   // Both regimes offer every class, but keeping to starboard, which only the
   // waterways regime has; and no class is a rarity there.
   for (const Code kvr : {seeschifffahrtsstrassen, hohe_see}) {
-    for (const Pflicht p :
-         {Pflicht::a_weicht_aus, Pflicht::b_weicht_aus, Pflicht::jeder_weicht_jedem_aus,
-          Pflicht::a_darf_b_nicht_behindern}) {
+    for (const Klasse p :
+         {Klasse::a_muss_ausweichen, Klasse::b_muss_ausweichen,
+          Klasse::beide_muessen_ausweichen, Klasse::a_darf_b_nicht_behindern}) {
       EXPECT_GE((per_class[{kvr, p}]), 6) << kvr << " " << static_cast<int>(p);
     }
   }
-  EXPECT_GE((per_class[{seeschifffahrtsstrassen, Pflicht::beide_halten_rechts}]), 6);
-  EXPECT_EQ((per_class[{hohe_see, Pflicht::beide_halten_rechts}]), 0);
+  EXPECT_GE((per_class[{seeschifffahrtsstrassen, Klasse::beide_fahren_rechts}]), 6);
+  EXPECT_EQ((per_class[{hohe_see, Klasse::beide_fahren_rechts}]), 0);
 }
 
 std::string described(std::vector<Code> replies) {
   const Wiedergabe w(replies);
-  std::array<std::string_view, DrawnRun::kMaxQuestions> zeilen;
+  const Lagebeschreibung zeilen(w.run);
   std::string text;
-  for (std::size_t i = 0, n = beschreibung(w.situation, w.run, zeilen); i < n; ++i) {
-    text.append(zeilen[i]).append("\n");
-  }
+  for (std::size_t i = 0; i < zeilen.size(); ++i) text.append(zeilen[i]).append("\n");
   return text;
 }
 
@@ -128,30 +126,30 @@ std::string described(std::vector<Code> replies) {
 // vessel's type, the roughly following of the waterways regime, the wind.
 TEST(TrainingTest, DescribesWhatTheAnalysisAsked) {
   EXPECT_EQ(described({1, 2, 1, 1, 1, 3, 1}),
-            "A (eigenes Schiff): Motorschiff ueber 20 m\n"
-            "B: Maschinenfahrzeug unter 20 m\n"
-            "Seeschifffahrtsstrasse (SeeSchStrO)\n"
-            "A ist im Fahrwasser und folgt ihm etwa\n"
+            "A (eigenes Schiff) ist ein Maschinenfahrzeug, 20 m lang oder länger\n"
+            "B ist ein Maschinenfahrzeug, unter 20 m lang\n"
+            "Auf einer Seeschifffahrtsstraße (SeeSchStrO)\n"
+            "A ist im Fahrwasser und folgt ihm ungefähr\n"
             "B ist nicht im Fahrwasser\n");
   EXPECT_EQ(described({2, 1, 2, 1, 3, 3, 1, 2}),
-            "A (eigenes Schiff): Segler\n"
-            "B: Maschinenfahrzeug ueber 20 m\n"
-            "Seeschifffahrtsstrasse (SeeSchStrO)\n"
-            "A ist im Fahrwasser und folgt ihm etwa\n"
-            "B ist im Fahrwasser und folgt ihm etwa\n"
+            "A (eigenes Schiff) ist ein Segelfahrzeug\n"
+            "B ist ein Maschinenfahrzeug, 20 m lang oder länger\n"
+            "Auf einer Seeschifffahrtsstraße (SeeSchStrO)\n"
+            "A ist im Fahrwasser und folgt ihm ungefähr\n"
+            "B ist im Fahrwasser und folgt ihm ungefähr\n"
             "Es gibt nur ein Fahrwasser\n"
-            "A ueberholt B\n");
+            "A überholt B\n");
   EXPECT_EQ(described({2, 2, 2, 3, 2, 3, 1, 1, 2, 4, 2}),
-            "A (eigenes Schiff): Segler\n"
-            "B: Segler\n"
-            "Hohe See (KVR)\n"
+            "A (eigenes Schiff) ist ein Segelfahrzeug\n"
+            "B ist ein Segelfahrzeug\n"
+            "Außerhalb der Seeschifffahrtsstraßen (KVR)\n"
             "In einem Verkehrstrennungsgebiet\n"
             "A quert den Einbahnweg\n"
             "B ist im Einbahnweg und folgt ihm\n"
             "Klare Sicht\n"
-            "Keiner ueberholt den anderen\n"
+            "Keiner überholt den anderen\n"
             "A hat den Wind von Steuerbord\n"
-            "B: Wind von Steuerbord, von A nicht erkennbar\n"
+            "B: Windseite von A aus nicht erkennbar\n"
             "A liegt in Lee von B\n");
 }
 
@@ -185,19 +183,18 @@ TEST(TrainingTest, ASeededRunIsScoredAndRepeatable) {
   const Program a = training(input, {"--uebung", "--seed", "42"});
   EXPECT_EQ(a.status, 0);
   EXPECT_EQ(a.err, "");
-  EXPECT_EQ(count(a.out, " Bitte eine Zahl von 1 bis 5 eingeben (0 = Ende).\n"), 4);
+  EXPECT_EQ(count(a.out, " Bitte eine Zahl von 1 bis 6 eingeben (0 = Ende).\n"), 4);
   EXPECT_EQ(count(a.out, "\n richtig: ") + count(a.out, "\n falsch, richtig ist: "), 10);
   const std::vector<std::string> encounters = replays(a.out);
   ASSERT_EQ(encounters.size(), 10u);
   EXPECT_EQ(std::set<std::string>(encounters.begin(), encounters.end()).size(), 10u);
-  const int sea = count(a.out, "\n Seeschifffahrtsstrasse (SeeSchStrO)\n");
+  const int sea = count(a.out, "\n Auf einer Seeschifffahrtsstraße (SeeSchStrO)\n");
   EXPECT_EQ(sea, 5);
-  EXPECT_EQ(count(a.out, "\n Hohe See (KVR)\n"), 5);
+  EXPECT_EQ(count(a.out, "\n Außerhalb der Seeschifffahrtsstraßen (KVR)\n"), 5);
   int classes = 0;
   for (std::string_view c :
-       {"A ist ausweichpflichtig\n", "B ist ausweichpflichtig\n",
-        "Jeder muss jedem ausweichen\n", "A darf B nicht behindern\n",
-        "Beide halten sich scharf rechts\n"}) {
+       {"A muss ausweichen\n", "B muss ausweichen\n", "Beide müssen ausweichen\n",
+        "A darf B nicht behindern\n", "Keiner: beide fahren möglichst weit rechts\n"}) {
     classes += count(a.out, c) > 0 ? 1 : 0;
   }
   EXPECT_GE(classes, 3);
@@ -234,13 +231,13 @@ TEST(TrainingTest, EndsEarlyWithTheScoreSoFar) {
 }
 
 /// The class of the verdict that the advisor wrote, found in its own lines:
-/// 1 A gives way, 2 B, 3 each, 4 A must not impede B, 5 both keep to starboard.
+/// 1 A gives way, 2 B, 3 each, 4 A must not impede B, 6 both keep to starboard.
 int advisor_class(std::string_view out) {
   const auto has = [&](std::string_view line) { return out.find(line) != out.npos; };
   if (has("A ist also NICHT Kurshalter") || has("A darf das Wegerechtschiff nicht"))
     return 4;
   if (has("Regel 19: Jeder muss jedem ausweichen")) return 3;
-  if (has("A und B halten scharf rechts")) return 5;
+  if (has("A und B halten scharf rechts")) return 6;
   if (has("A ist ausweichpflichtig") || has("A muss als Ueberholer") ||
       has("B hat Vorfahrt, A ist")) {
     return 1;
@@ -264,8 +261,9 @@ std::string line_at(const std::string& out, std::size_t at) {
 // score counts the right answers and every missed rule is named once.
 TEST(TrainingTest, WhatTheLearnerReadsAgreesWithTheAdvisor) {
   constexpr std::string_view kSolutions[] = {
-      "A ist ausweichpflichtig", "B ist ausweichpflichtig", "Jeder muss jedem ausweichen",
-      "A darf B nicht behindern", "Beide halten sich scharf rechts"};
+      "A muss ausweichen",        "B muss ausweichen",
+      "Beide müssen ausweichen",  "A darf B nicht behindern",
+      "B darf A nicht behindern", "Keiner: beide fahren möglichst weit rechts"};
   std::string input;
   for (int i = 0; i < 30; ++i) input += "1\n\n";
   const Program run = training(input, {"--uebung", "--anzahl", "30", "--seed", "2026"});
@@ -290,7 +288,7 @@ TEST(TrainingTest, WhatTheLearnerReadsAgreesWithTheAdvisor) {
 
     const std::size_t lage = run.out.rfind("\n Lage ", at);
     const std::size_t solution =
-        run.out.find("\n\n ", run.out.find("Input=\n", lage)) + 2;
+        run.out.find("\n\n ", run.out.find("0 = Ende):\n", lage)) + 2;
     const std::string verdict = line_at(run.out, solution);
     const std::string explained = run.out.substr(solution, at - solution);
     const std::string_view name = kSolutions[expected - 1];

@@ -41,7 +41,9 @@
   let linesShown = 0;
   let scrollQueued = false;
 
-  // The program writes plain bytes; each becomes one character, as written.
+  // The transcript keeps every byte the program writes as one character, so
+  // that it compares with the console program's bytes; the screen decodes
+  // them as UTF-8, in which the training writes its umlauts.
   function characters(bytes) {
     let s = '';
     for (let i = 0; i < bytes.length; i += 8192) {
@@ -124,11 +126,11 @@
       resolve(piece);
     }
 
+    const decoder = new TextDecoder('utf-8');
     const terminal = {
       write(bytes) {
-        const text = characters(bytes);
-        run.transcript += text;
-        show(text, false);
+        run.transcript += characters(bytes);
+        show(decoder.decode(bytes, { stream: true }), false);
       },
       diagnostic(bytes) {
         run.diagnostics += characters(bytes) + '\n';

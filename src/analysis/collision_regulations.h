@@ -1,8 +1,8 @@
 #pragma once
 
 #include "analysis/visibility_guidance.h"
-#include "console/dialogue.h"
-#include "situation/situation.h"
+#include "core/dialogue.h"
+#include "core/situation.h"
 
 namespace ausweich {
 

@@ -1,33 +1,101 @@
 #include "analysis/encounter_rules.h"
 
 #include "analysis/common_lines.h"
-#include "analysis/waterways_regime.h"
+#include "analysis/overtaking_question.h"
 
 namespace ausweich {
 namespace {
 
+// --- The questions ------------------------------------------------------------
+
 constexpr std::string_view kSichtMenue[] = {
     "   1= klare Sicht;  2= Nebel, verminderte Sicht",
 };
+
+constexpr Antwort kSicht[] = {
+    {klare_sicht, "klare Sicht", "Klare Sicht"},
+    {verminderte_sicht, "Nebel, verminderte Sicht",
+     "Verminderte Sicht: A und B sehen einander nicht, A hat B nur auf dem Radar"},
+};
+static_assert(in_reihe(kSicht));
 
 constexpr std::string_view kWindAMenue[] = {
     "1=von BB",
     "2=von StB",
 };
 
+constexpr Antwort kWindA[] = {
+    {wind_von_bb, "von Backbord", "A hat den Wind von Backbord"},
+    {wind_von_stb, "von Steuerbord", "A hat den Wind von Steuerbord"},
+};
+static_assert(in_reihe(kWindA));
+
 constexpr std::string_view kWindBMenue[] = {
     "1=von BB,  3= BB,  aber vom A nicht erkennbar!",
     "2=von StB, 4= StB, aber vom A nicht erkennbar!",
 };
+
+// What A cannot see she cannot be told: both unrecognisable sides read alike.
+constexpr std::string_view kWindBUnerkennbar = "B: Windseite von A aus nicht erkennbar";
+constexpr Antwort kWindB[] = {
+    {wind_von_bb, "von Backbord", "B hat den Wind von Backbord"},
+    {wind_von_stb, "von Steuerbord", "B hat den Wind von Steuerbord"},
+    {bb_nicht_erkennbar, "von Backbord, für A nicht erkennbar", kWindBUnerkennbar},
+    {stb_nicht_erkennbar, "von Steuerbord, für A nicht erkennbar", kWindBUnerkennbar},
+};
+static_assert(in_reihe(kWindB));
 
 constexpr std::string_view kLuvMenue[] = {
     "  1= A ist in LUV (von B)",
     "  2= A ist in LEE (von B)",
 };
 
+constexpr Antwort kLuv[] = {
+    {a_in_luv, "A in Luv von B", "A liegt in Luv von B"},
+    {a_in_lee, "A in Lee von B", "A liegt in Lee von B"},
+};
+static_assert(in_reihe(kLuv));
+
+constexpr Frage kSichtFrage = {"Sichtverhaeltnisse ?", kSichtMenue, kSicht,
+                               "Wie ist die Sicht?"};
+
+constexpr Frage kWindAFrage = {"Wind, von welcher Seite fuer eigenes Schiff A ?",
+                               kWindAMenue, kWindA, "Von welcher Seite hat A den Wind?"};
+
+constexpr Frage kWindBFrage = {"Wind, von welcher Seite fuer gegner. Schiff B ?",
+                               kWindBMenue, kWindB, "Von welcher Seite hat B den Wind?"};
+
+constexpr Frage kLuvFrage = {"Wie liegt A zu B relativ zum Wind?", kLuvMenue, kLuv,
+                             "Liegt A in Luv oder in Lee von B?"};
+
+void n2sic(Dialogue& d, Code& ks) {
+  d.ask(kSichtFrage, ks);
+}
+
+/// The wind side of A, asked only of a sailing vessel.
+void awind(Dialogue& d, Code ka1, Code& ka3) {
+  if (ka1 != segler) return;
+  d.ask(kWindAFrage, ka3);
+}
+
+/// The wind side of B as A sees it, asked only of a sailing vessel.
+void bwind(Dialogue& d, Code kb1, Code& kb3) {
+  if (kb1 != segler) return;
+  d.ask(kWindBFrage, kb3);
+}
+
+void n6luv(Dialogue& d, Code& kluv) {
+  d.ask(kLuvFrage, kluv);
+}
+
+// --- Rule 19 ------------------------------------------------------------------
+
 /// Rule 19: in restricted visibility every vessel gives way to every other.
 void regel19_verdict(Dialogue& d, VisibilityGuidance& guidance) {
-  d.verdict({Pflicht::jeder_weicht_jedem_aus, "KVR Regel 19"});
+  d.verdict({Gebot::ausweichen, Schiff::beide, "KVR Regel 19", "KVR Regel 19 d)",
+             "In verminderter Sicht muss jedes Fahrzeug, das ein anderes nur mit Radar "
+             "ortet, rechtzeitig ausweichen; der Berater fasst das zusammen als: Jeder "
+             "muss jedem ausweichen"});
   d.line(kRahmen);
   d.line("Verminderte Sicht,");
   d.line("(die ganze Zeit mit sicherer Geschwindigkeit fahren!)");
@@ -37,79 +105,130 @@ void regel19_verdict(Dialogue& d, VisibilityGuidance& guidance) {
   guidance.regel19(d);
 }
 
+// --- Rule 13 ------------------------------------------------------------------
+
+constexpr std::string_view kUeberholerZeile[] = {
+    "Regel 13: A muss als Ueberholer ausweichen",
+    "Regel 13: B muss als Ueberholer ausweichen",
+};
+
 /// Rule 13: the overtaking vessel keeps out of the way.
 void regel13(Dialogue& d, Code kueb) {
+  const Schiff ueberholer = kueb == a_ueberholt_b ? Schiff::a : Schiff::b;
   d.line(kRahmen);
-  if (kueb == a_ueberholt_b) {
-    d.verdict({Pflicht::a_weicht_aus, "KVR Regel 13"});
-    d.line("Regel 13: A muss als Ueberholer ausweichen");
-  } else {
-    d.verdict({Pflicht::b_weicht_aus, "KVR Regel 13"});
-    d.line("Regel 13: B muss als Ueberholer ausweichen");
-  }
+  d.verdict({Gebot::ausweichen, ueberholer, "KVR Regel 13", "KVR Regel 13 a)",
+             "Wer ein anderes Fahrzeug überholt, muss ihm ausweichen"});
+  d.line(kUeberholerZeile[nach_schiff(ueberholer)]);
   d.line(kRahmen);
 }
 
-/// A rule 12 verdict: its line, reported with the vessel that gives way.
-Code regel12_verdict(Dialogue& d, Code jausw, std::string_view regel,
-                     std::string_view zeile) {
-  d.verdict({jausw == a_ausweichpflichtig ? Pflicht::a_weicht_aus : Pflicht::b_weicht_aus,
-             regel});
-  d.line(zeile);
-  return jausw;
+// --- Rule 12 ------------------------------------------------------------------
+
+/// One verdict of rule 12: the vessel that gives way, where it stands in the
+/// rule, why, and its line.
+struct Regel12 {
+  Schiff jausw;
+  std::string_view stelle, grund, zeile;
+};
+
+/// Reports and writes a rule 12 verdict; returns the vessel that gives way.
+Schiff regel12_verdict(Dialogue& d, const Regel12& r) {
+  d.verdict({Gebot::ausweichen, r.jausw, "KVR Regel 12", r.stelle, r.grund});
+  d.line(r.zeile);
+  return r.jausw;
 }
+
+constexpr std::string_view kVerschiedeneSeiten =
+    "Haben zwei Segelfahrzeuge den Wind von verschiedenen Seiten, muss das mit dem "
+    "Wind von Backbord ausweichen";
+constexpr std::string_view kGleicheSeite =
+    "Haben zwei Segelfahrzeuge den Wind von derselben Seite, muss das luvwärtige dem "
+    "leewärtigen ausweichen";
 
 /// Rule 12 with the wind on different sides: the vessel with the wind from
 /// port gives way.
-Code wind_von_verschiedenen_seiten(Dialogue& d, Code ka3) {
-  constexpr std::string_view kRegel = "KVR Regel 12a(i)";
-  if (ka3 == wind_von_bb) {
-    return regel12_verdict(d, a_ausweichpflichtig, kRegel,
-                           "Regel 12a(i): A ist ausweichpflichtig");
-  }
-  return regel12_verdict(d, b_ausweichpflichtig, kRegel,
-                         "Regel 12a(i): B ist ausweichpflichtig");
+Schiff wind_von_verschiedenen_seiten(Dialogue& d, Code ka3) {
+  constexpr Regel12 kVerdicts[] = {
+      {Schiff::a, "KVR Regel 12 a) i)", kVerschiedeneSeiten,
+       "Regel 12a(i): A ist ausweichpflichtig"},
+      {Schiff::b, "KVR Regel 12 a) i)", kVerschiedeneSeiten,
+       "Regel 12a(i): B ist ausweichpflichtig"},
+  };
+  return regel12_verdict(d, kVerdicts[ka3 == wind_von_bb ? 0 : 1]);
 }
 
 /// Rule 12 with the wind on the same side: the windward vessel gives way.
-Code wind_von_gleicher_seite(Dialogue& d, Code kluv) {
-  constexpr std::string_view kRegel = "KVR Regel 12a(ii)";
-  if (kluv == a_in_luv) {
-    return regel12_verdict(d, a_ausweichpflichtig, kRegel,
-                           "Regel 12a(ii): A ist ausweichpflichtig");
-  }
-  return regel12_verdict(d, b_ausweichpflichtig, kRegel,
-                         "Regel 12a(ii): B ist ausweichpflichtig");
+Schiff wind_von_gleicher_seite(Dialogue& d, Code kluv) {
+  constexpr Regel12 kVerdicts[] = {
+      {Schiff::a, "KVR Regel 12 a) ii)", kGleicheSeite,
+       "Regel 12a(ii): A ist ausweichpflichtig"},
+      {Schiff::b, "KVR Regel 12 a) ii)", kGleicheSeite,
+       "Regel 12a(ii): B ist ausweichpflichtig"},
+  };
+  return regel12_verdict(d, kVerdicts[kluv == a_in_luv ? 0 : 1]);
 }
 
 /// Rule 12 when A cannot see on which side B has the wind.
-Code wind_von_b_unerkennbar(Dialogue& d, Code ka3, Code kluv) {
+Schiff wind_von_b_unerkennbar(Dialogue& d, Code ka3, Code kluv) {
   if (ka3 == wind_von_bb && kluv == a_in_lee) {
-    return regel12_verdict(d, a_ausweichpflichtig, "KVR Regel 12a(iii)",
-                           "Regel 12a(iii): A ist ausweichpflichtig");
+    return regel12_verdict(
+        d, {Schiff::a, "KVR Regel 12 a) iii)",
+            "Wer den Wind von Backbord hat und ein Segelfahrzeug in Luv nicht sicher "
+            "erkennen kann, ob es den Wind von Backbord oder von Steuerbord hat, muss "
+            "ihm ausweichen",
+            "Regel 12a(iii): A ist ausweichpflichtig"});
   }
   if (ka3 == wind_von_bb) {
-    return regel12_verdict(d, a_ausweichpflichtig, "KVR Regel 12a(i,ii)",
-                           "Regel 12a(i,ii): A ist ausweichpflichtig");
+    return regel12_verdict(
+        d, {Schiff::a, "KVR Regel 12 a) i) und ii)",
+            "A hat den Wind von Backbord und liegt in Luv: Hat B den Wind von "
+            "Steuerbord, weicht A nach i) aus, hat B ihn von Backbord, nach ii)",
+            "Regel 12a(i,ii): A ist ausweichpflichtig"});
   }
   if (kluv == a_in_lee) {
-    return regel12_verdict(d, b_ausweichpflichtig, "KVR Regel 12a(i,ii)",
-                           "Regel 12a(i,ii): B ist ausweichpflichtig");
+    return regel12_verdict(
+        d, {Schiff::b, "KVR Regel 12 a) i) und ii)",
+            "A hat den Wind von Steuerbord und liegt in Lee: Hat B den Wind von "
+            "Backbord, weicht B nach i) aus, hat B ihn von Steuerbord, nach ii)",
+            "Regel 12a(i,ii): B ist ausweichpflichtig"});
   }
-  d.verdict({Pflicht::a_weicht_aus, "KVR Regel 2(a) und 12a(ii)"});
+  d.verdict({Gebot::ausweichen, Schiff::a, "KVR Regel 12", "KVR Regel 2 a) und 12 a) ii)",
+             "A hat den Wind von Steuerbord und liegt in Luv; im Zweifel muss A damit "
+             "rechnen, dass B den Wind auch von Steuerbord hat, und als luvwärtiges "
+             "Fahrzeug ausweichen"});
   d.line("Wenn B anscheinend nicht ausweicht, muss A im Zweifel");
   d.line("nach Regel 2(a) damit rechnen, dass B in LEE liegend");
   d.line("Wind auch von StB hat.");
   d.line("Dann gilt Regel 12a(ii)):   A ist ausweichpflichtig");
-  return a_ausweichpflichtig;
+  return Schiff::a;
+}
+
+/// After a rule 12 verdict on the path through the waterways regime: the
+/// remark that the vessel outside the fairway should not insist on her right
+/// of way over the one that roughly follows it. `jausw` is the vessel that
+/// must give way.
+void fwspec(Dialogue& d, Code indkvr, Schiff jausw, const Situation& s) {
+  if (indkvr != ueber_seeschstro || s.ka1 != segler || s.kb1 != segler) return;
+  constexpr std::string_view kAnmerkung[][2] = {
+      {"(Aber: A folgt immerhin grob dem FW, B ist ausserhalb,",
+       "B sollte kein Vorfahrtsrecht durchzusetzen versuchen!)"},
+      {"(Aber: B folgt immerhin grob dem FW, A ist ausserhalb,",
+       "A sollte kein Vorfahrtsrecht durchzusetzen versuchen!)"},
+  };
+  const bool a_weicht = jausw == Schiff::a;
+  const Code ausweichender_fw = a_weicht ? s.kafw : s.kbfw;
+  const Code anderer_fw = a_weicht ? s.kbfw : s.kafw;
+  if (ausweichender_fw != im_fw_folgend || anderer_fw != nicht_im_fw) return;
+  d.empty();
+  for (const std::string_view zeile : kAnmerkung[nach_schiff(jausw)]) d.line(zeile);
 }
 
 /// Rule 12: two sailing vessels.
 void regel12(Dialogue& d, Situation& s, Code indkvr) {
-  Code jausw = noch_keiner;
   d.empty();
   awind(d, s.ka1, s.ka3);
   bwind(d, s.kb1, s.kb3);
+  Schiff jausw = Schiff::a;
   if (s.kb3 == bb_nicht_erkennbar || s.kb3 == stb_nicht_erkennbar) {
     n6luv(d, s.kluv);
     d.line("A kann die Segelstellung auf B nicht klar erkennen,");
@@ -125,16 +244,54 @@ void regel12(Dialogue& d, Situation& s, Code indkvr) {
     d.line(kRahmen);
     jausw = wind_von_verschiedenen_seiten(d, s.ka3);
   }
-  fwspec(d, indkvr, jausw, s.ka1, s.kb1, s.kafw, s.kbfw);
+  fwspec(d, indkvr, jausw, s);
   d.line(kRahmen);
 }
 
-/// Rule 8 f, which rule 18 refers to: A must not impede a vessel constrained
-/// by her draught.
+// --- Rule 18 ------------------------------------------------------------------
+
+/// Rule 18 d): A must not impede a vessel constrained by her draught.
 void tiefgangbehinderter(Dialogue& d) {
+  d.duty({Gebot::nicht_behindern, Schiff::a, "KVR Regel 18", "KVR Regel 18 d) i)",
+          "Ein Fahrzeug, das weder manövrierunfähig noch manövrierbehindert ist, darf "
+          "ein tiefgangbehindertes Fahrzeug nicht behindern"});
   d.line("A darf das tiefgangbehinderte Fzg. nicht behindern,");
   d.line("muss also versuchen, den Weg freizumachen (KVR#8fii).");
 }
+
+/// Why one type keeps out of the way of another under rule 18, by the types
+/// of A (motor vessel, sailing vessel) and B (all six); the lower type in
+/// the order gives way. Same types are not decided here.
+struct Rangfolge {
+  std::string_view stelle, grund;
+};
+
+constexpr Rangfolge kRangfolge[2][6] = {
+    {
+        {},
+        {"KVR Regel 18 a) iv)", "Ein Maschinenfahrzeug weicht einem Segelfahrzeug aus"},
+        {"KVR Regel 18 a) iii)",
+         "Ein Maschinenfahrzeug weicht einem fischenden Fahrzeug aus"},
+        {"KVR Regel 18 a) ii)",
+         "Ein Maschinenfahrzeug weicht einem manövrierbehinderten Fahrzeug aus"},
+        {"KVR Regel 18 a) i)",
+         "Ein Maschinenfahrzeug weicht einem manövrierunfähigen Fahrzeug aus"},
+        {"KVR Regel 18 d) i)",
+         "Ein Maschinenfahrzeug darf ein tiefgangbehindertes Fahrzeug nicht behindern; "
+         "der Berater fasst das als Ausweichpflicht von A"},
+    },
+    {
+        {"KVR Regel 18 a) iv)", "Ein Maschinenfahrzeug weicht einem Segelfahrzeug aus"},
+        {},
+        {"KVR Regel 18 b) iii)",
+         "Ein Segelfahrzeug weicht einem fischenden Fahrzeug aus"},
+        {"KVR Regel 18 b) ii)",
+         "Ein Segelfahrzeug weicht einem manövrierbehinderten Fahrzeug aus"},
+        {"KVR Regel 18 b) i)",
+         "Ein Segelfahrzeug weicht einem manövrierunfähigen Fahrzeug aus"},
+        {},  // decided apart: A must not impede B
+    },
+};
 
 /// Rule 18: the vessel lower in the order of the types gives way; a sailing
 /// vessel only keeps out of the way of one constrained by her draught.
@@ -142,7 +299,9 @@ void regel18(Dialogue& d, Code ka1, Code kb1) {
   d.line(kRahmen);
   d.line("Regel 18 - Fahrzeuge untereinander:");
   if (kb1 == tiefgangbehindert && ka1 == segler) {
-    d.verdict({Pflicht::a_darf_b_nicht_behindern, "KVR Regel 18 und 8f"});
+    d.verdict({Gebot::nicht_behindern, Schiff::a, "KVR Regel 18", "KVR Regel 18 d) i)",
+               "Ein Segelfahrzeug darf ein tiefgangbehindertes Fahrzeug nicht "
+               "behindern"});
     tiefgangbehinderter(d);
     d.line("A ist also NICHT Kurshalter.   Aber: ");
     d.line("Wenn jetzt Nahbereichslage eingetreten ist, muss");
@@ -151,20 +310,21 @@ void regel18(Dialogue& d, Code ka1, Code kb1) {
     d.line("auszuweichen, bzw. aufzustoppen (KVR#8fiii).");
   } else {
     if (kb1 == tiefgangbehindert) tiefgangbehinderter(d);
-    if (ka1 < kb1) {
-      d.verdict({Pflicht::a_weicht_aus, "KVR Regel 18"});
-      d.line("A ist ausweichpflichtig");
-    } else {
-      d.verdict({Pflicht::b_weicht_aus, "KVR Regel 18"});
-      d.line("B ist ausweichpflichtig");
-    }
+    const Rangfolge& r = kRangfolge[ka1 - 1][kb1 - 1];
+    const Schiff jausw = ka1 < kb1 ? Schiff::a : Schiff::b;
+    d.verdict({Gebot::ausweichen, jausw, "KVR Regel 18", r.stelle, r.grund});
+    d.line(jausw == Schiff::a ? "A ist ausweichpflichtig" : "B ist ausweichpflichtig");
   }
   d.line(kRahmen);
 }
 
+// --- Rules 14 and 15 ----------------------------------------------------------
+
+constexpr std::string_view kRegeln14und15 = "KVR Regeln 14 und 15";
+
 /// Rules 14 and 15: two power-driven vessels, whatever their lengths.
-void regeln14_15(Dialogue& d) {
-  d.verdict({Pflicht::allgemein, "KVR Regeln 14 und 15"});
+void regeln14_15_verdict(Dialogue& d) {
+  d.verdict(regeln14_15(Peilung::offen));
   d.line(kRahmen);
   d.line("                  Maschinenfahrzeuge:");
   d.line("Regel 14 - Entgegengesetzte Kurse:");
@@ -177,40 +337,25 @@ void regeln14_15(Dialogue& d) {
 
 }  // namespace
 
-void n2sic(Dialogue& d, Code& ks) {
-  d.ask({"Sichtverhaeltnisse ?", kSichtMenue, verminderte_sicht}, ks);
-}
-
-void awind(Dialogue& d, Code ka1, Code& ka3) {
-  if (ka1 != segler) return;
-  d.ask({"Wind, von welcher Seite fuer eigenes Schiff A ?", kWindAMenue, wind_von_stb},
-        ka3);
-}
-
-void bwind(Dialogue& d, Code kb1, Code& kb3) {
-  if (kb1 != segler) return;
-  d.ask({"Wind, von welcher Seite fuer gegner. Schiff B ?", kWindBMenue,
-         stb_nicht_erkennbar},
-        kb3);
-}
-
-void n6luv(Dialogue& d, Code& kluv) {
-  d.ask({"Wie liegt A zu B relativ zum Wind?", kLuvMenue, a_in_lee}, kluv);
-}
-
-void fwspec(Dialogue& d, Code indkvr, Code jausw, Code ka1, Code kb1, Code kafw,
-            Code kbfw) {
-  if (indkvr != ueber_seeschstro || ka1 != segler || kb1 != segler) return;
-  if (kafw == im_fw_folgend && kbfw == nicht_im_fw && jausw == a_ausweichpflichtig) {
-    d.empty();
-    d.line("(Aber: A folgt immerhin grob dem FW, B ist ausserhalb,");
-    d.line("B sollte kein Vorfahrtsrecht durchzusetzen versuchen!)");
-  } else if (kafw == nicht_im_fw && kbfw == im_fw_folgend &&
-             jausw == b_ausweichpflichtig) {
-    d.empty();
-    d.line("(Aber: B folgt immerhin grob dem FW, A ist ausserhalb,");
-    d.line("A sollte kein Vorfahrtsrecht durchzusetzen versuchen!)");
+Pflicht regeln14_15(Peilung peilung) {
+  constexpr std::string_view kKreuzen =
+      "Kreuzen sich die Kurse zweier Maschinenfahrzeuge, muss das ausweichen, das "
+      "das andere an seiner Steuerbordseite hat";
+  switch (peilung) {
+    case Peilung::recht_voraus_gegenkurs:
+      return {Gebot::ausweichen, Schiff::beide, "KVR Regel 14", "KVR Regel 14 a)",
+              "Begegnen sich zwei Maschinenfahrzeuge auf entgegengesetzten Kursen, "
+              "müssen beide nach Steuerbord ausweichen"};
+    case Peilung::kreuzt_von_stb:
+      return {Gebot::ausweichen, Schiff::a, "KVR Regel 15", "KVR Regel 15", kKreuzen};
+    case Peilung::kreuzt_von_bb:
+      return {Gebot::ausweichen, Schiff::b, "KVR Regel 15", "KVR Regel 15", kKreuzen};
+    case Peilung::offen:
+      break;
   }
+  return {Gebot::allgemein, Schiff::beide, kRegeln14und15, kRegeln14und15,
+          "Für zwei Maschinenfahrzeuge nennt der Berater die Regeln für "
+          "entgegengesetzte und für kreuzende Kurse"};
 }
 
 void encounter_rules(Dialogue& d, Situation& s, Code indkvr,
@@ -229,7 +374,7 @@ void encounter_rules(Dialogue& d, Situation& s, Code indkvr,
   } else if (s.ka1 != s.kb1) {
     regel18(d, s.ka1, s.kb1);
   } else {
-    regeln14_15(d);
+    regeln14_15_verdict(d);
   }
 }
 

@@ -1,36 +1,23 @@
 #pragma once
 
 #include "analysis/visibility_guidance.h"
-#include "console/dialogue.h"
-#include "situation/situation.h"
+#include "core/dialogue.h"
+#include "core/situation.h"
 
 namespace ausweich {
 
 /// The encounter under the collision regulations, decided by the first rule
 /// that applies: 19 restricted visibility, 13 overtaking, 12 two sailing
 /// vessels, 18 vessels of different types, 14 and 15 two power-driven
-/// vessels. Writes exactly one verdict.
+/// vessels. Reports exactly one verdict.
 void encounter_rules(Dialogue& d, Situation& s, Code indkvr,
                      VisibilityGuidance& guidance);
 
-/// The questions that only the encounter analysis asks.
-void n2sic(Dialogue& d, Code& ks);
-void awind(Dialogue& d, Code ka1, Code& ka3);
-void bwind(Dialogue& d, Code kb1, Code& kb3);
-void n6luv(Dialogue& d, Code& kluv);
-
-/// `jausw`: the vessel that a rule 12 verdict obliges to give way.
-enum Ausweichpflichtig : Code {
-  noch_keiner = 0,
-  a_ausweichpflichtig = 1,
-  b_ausweichpflichtig = 2,
-};
-
-/// After a rule 12 verdict on the path through the waterways regime: the
-/// remark that the vessel outside the fairway should not insist on her right
-/// of way over the one that roughly follows it. `jausw` is the vessel that
-/// must give way.
-void fwspec(Dialogue& d, Code indkvr, Code jausw, Code ka1, Code kb1, Code kafw,
-            Code kbfw);
+/// Rules 14 and 15 applied to two power-driven vessels where A sees B at
+/// `peilung`: head-on both alter course to starboard, crossing the vessel
+/// that has the other on her starboard side gives way. The advisor states
+/// both rules in general; this is the duty they put on each encounter with a
+/// known bearing (a general rule where the bearing is open).
+Pflicht regeln14_15(Peilung peilung);
 
 }  // namespace ausweich

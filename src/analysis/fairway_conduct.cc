@@ -8,6 +8,8 @@
 namespace ausweich {
 namespace {
 
+// --- The questions ------------------------------------------------------------
+
 constexpr std::string_view kFahrwassersituationMenue[] = {
     "  1=freier Seeraum, 2=Fahrwasser, ",
     "  3=Verkehrstrennungsgebiet (VTG)",
@@ -15,15 +17,72 @@ constexpr std::string_view kFahrwassersituationMenue[] = {
     "(Es gelten jetzt die Regeln nach KVR)",
 };
 
+constexpr Antwort kFahrwassersituation[] = {
+    {freier_seeraum, "freier Seeraum", "Freier Seeraum"},
+    {fahrwasser, "Fahrwasser", "In einem engen Fahrwasser"},
+    {verkehrstrennungsgebiet, "Verkehrstrennungsgebiet (VTG)",
+     "In einem Verkehrstrennungsgebiet"},
+};
+static_assert(in_reihe(kFahrwassersituation));
+
 constexpr std::string_view kFahrwasserlageMenue[] = {
     kNichtImFwNichtFolgend,
     "  3=im FW, folgend",
+};
+
+constexpr Antwort kFahrwasserlage[] = {
+    kNichtImFw,
+    kImFwNichtFolgend,
+    {im_fw_folgend, "im Fahrwasser, folgt ihm", "ist im Fahrwasser und folgt ihm"},
+};
+static_assert(in_reihe(kFahrwasserlage));
+
+constexpr Frage kFahrwasserlageFrage[] = {
+    {kWieLiegtImFw[0], kFahrwasserlageMenue, kFahrwasserlage, kWieLiegtImFwTitel[0],
+     Schiff::a},
+    {kWieLiegtImFw[1], kFahrwasserlageMenue, kFahrwasserlage, kWieLiegtImFwTitel[1],
+     Schiff::b},
 };
 
 constexpr std::string_view kEinbahnweglageMenue[] = {
     "  1=nicht im VTG, 2=querend,",
     "  3=im Einbahnweg, folgend",
 };
+
+constexpr Antwort kEinbahnweglage[] = {
+    {nicht_im_vtg, "nicht im VTG", "fährt außerhalb der Einbahnwege"},
+    {querend, "quert den Einbahnweg", "quert den Einbahnweg"},
+    {im_einbahnweg_folgend, "im Einbahnweg, folgt ihm",
+     "ist im Einbahnweg und folgt ihm"},
+};
+static_assert(in_reihe(kEinbahnweglage));
+
+constexpr Frage kFahrwassersituationFrage = {
+    "Welche Fahrwassersituation liegt vor?", kFahrwassersituationMenue,
+    kFahrwassersituation, "Welche Fahrwassersituation liegt vor?"};
+
+constexpr Frage kEinbahnweglageFrage[] = {
+    {"Wie liegt A relativ zum Einbahnweg?", kEinbahnweglageMenue, kEinbahnweglage,
+     "Wie liegt A zum Einbahnweg?", Schiff::a},
+    {"Wie liegt B relativ zum Einbahnweg?", kEinbahnweglageMenue, kEinbahnweglage,
+     "Wie liegt B zum Einbahnweg?", Schiff::b},
+};
+
+void vtg(Dialogue& d, Code& kvtg) {
+  d.ask(kFahrwassersituationFrage, kvtg);
+}
+
+/// Where A (`n6afw`) or B (`n6bfw`) lies relative to the fairway.
+void n6fw(Dialogue& d, Schiff schiff, Code& code) {
+  d.ask(kFahrwasserlageFrage[nach_schiff(schiff)], code);
+}
+
+/// Where A (`n6avt`) or B (`n6bvt`) lies relative to the traffic lane.
+void n6vt(Dialogue& d, Schiff schiff, Code& code) {
+  d.ask(kEinbahnweglageFrage[nach_schiff(schiff)], code);
+}
+
+// --- The rule tables ----------------------------------------------------------
 
 /// The codes one row of a rule table looks at, with the small-vessel flags
 /// `kleina` and `kleinb` worked out.
@@ -37,16 +96,46 @@ Lage lage(const Situation& s, Code a, Code b) {
   return {s.ka1, s.kb1, a, b, klein(s.ka1, s.ka2), klein(s.kb1, s.kb2)};
 }
 
-/// A row of a rule table: its condition and its verdict line (empty: none).
+/// A row of a rule table: its condition, its verdict line (empty: none) and
+/// the duty that the line states (a general rule: none).
 struct Zeile {
   bool (*gilt)(const Lage&);
   std::string_view urteil;
+  Pflicht pflicht = {};
 };
 
 constexpr std::string_view kFischer = "Fischendes Fzg. B darf A nicht behindern.";
 constexpr std::string_view kANichtBehindern = "A darf B nicht behindern.";
 constexpr std::string_view kBNichtBehindern = "B darf A nicht behindern.";
 constexpr std::string_view kKvr = "A und B weichen untereinander nach KVR aus.";
+
+constexpr std::string_view kR9 = "KVR Regel 9";
+constexpr std::string_view kR10 = "KVR Regel 10";
+
+/// A duty not to impede, by the vessel it binds.
+constexpr Pflicht nicht_behindern(Schiff s, std::string_view regel,
+                                  std::string_view stelle, std::string_view grund) {
+  return {Gebot::nicht_behindern, s, regel, stelle, grund};
+}
+
+constexpr std::string_view kKleinImFw =
+    "Ein Segelfahrzeug oder ein Fahrzeug unter 20 m darf im engen Fahrwasser ein "
+    "Fahrzeug nicht behindern, das nur im Fahrwasser sicher fahren kann";
+constexpr std::string_view kQuerenImFw =
+    "Wer ein enges Fahrwasser quert, darf ein Fahrzeug nicht behindern, das nur im "
+    "Fahrwasser sicher fahren kann";
+constexpr std::string_view kFischerImFw =
+    "Ein fischendes Fahrzeug darf im engen Fahrwasser die Durchfahrt anderer "
+    "Fahrzeuge nicht behindern";
+constexpr std::string_view kKleinImVtg =
+    "Ein Segelfahrzeug oder ein Fahrzeug unter 20 m darf ein Maschinenfahrzeug, das "
+    "dem Einbahnweg folgt, nicht behindern";
+constexpr std::string_view kQuerenImVtg =
+    "Einbahnwege sind möglichst nicht zu queren; wer es tut, darf die Fahrzeuge, die "
+    "ihnen folgen, nicht behindern";
+constexpr std::string_view kFischerImVtg =
+    "Ein fischendes Fahrzeug darf die Durchfahrt eines Fahrzeugs, das dem Einbahnweg "
+    "folgt, nicht behindern";
 
 bool beide_im_fw(const Lage& l) {
   return l.a >= im_fw_nicht_folgend && l.b >= im_fw_nicht_folgend;
@@ -58,13 +147,13 @@ bool beide_folgend(const Lage& l) {
 // Rule 9, narrow channels: a, b are kafw, kbfw.
 constexpr Zeile kRegel9[] = {
     /* 9.1 */ {[](const Lage& l) { return beide_im_fw(l) && l.kb1 == fischend; },
-               kFischer},
+               kFischer, nicht_behindern(Schiff::b, kR9, "KVR Regel 9 c)", kFischerImFw)},
     /* 9.2 */
     {[](const Lage& l) {
        return beide_im_fw(l) && l.kleina && l.kb1 != segler && l.b == im_fw_folgend &&
               !l.kleinb;
      },
-     kANichtBehindern},
+     kANichtBehindern, nicht_behindern(Schiff::a, kR9, "KVR Regel 9 b)", kKleinImFw)},
     /* 9.3 */
     {[](const Lage& l) {
        return beide_im_fw(l) && l.kleina && l.kb1 != segler && l.b == im_fw_folgend &&
@@ -76,7 +165,7 @@ constexpr Zeile kRegel9[] = {
        return beide_im_fw(l) && l.kleinb && l.ka1 != segler && l.a == im_fw_folgend &&
               !l.kleina;
      },
-     kBNichtBehindern},
+     kBNichtBehindern, nicht_behindern(Schiff::b, kR9, "KVR Regel 9 b)", kKleinImFw)},
     /* 9.5 */
     {[](const Lage& l) {
        return beide_im_fw(l) && l.kleinb && l.ka1 != segler && l.a == im_fw_folgend &&
@@ -87,10 +176,12 @@ constexpr Zeile kRegel9[] = {
     {[](const Lage& l) { return beide_im_fw(l) && !l.kleina && !l.kleinb; }, kKvr},
     /* 9.7 */
     {[](const Lage& l) { return l.a <= im_fw_nicht_folgend && l.b == im_fw_folgend; },
-     "A darf beim Queren des FW B nicht behindern."},
+     "A darf beim Queren des FW B nicht behindern.",
+     nicht_behindern(Schiff::a, kR9, "KVR Regel 9 d)", kQuerenImFw)},
     /* 9.8 */
     {[](const Lage& l) { return l.b <= im_fw_nicht_folgend && l.a == im_fw_folgend; },
-     "B darf beim Queren des FW A nicht behindern."},
+     "B darf beim Queren des FW A nicht behindern.",
+     nicht_behindern(Schiff::b, kR9, "KVR Regel 9 d)", kQuerenImFw)},
     /* 9.9 */
     {[](const Lage& l) {
        return l.a <= im_fw_nicht_folgend && l.b <= im_fw_nicht_folgend;
@@ -102,22 +193,25 @@ constexpr Zeile kRegel9[] = {
 // Rule 10, traffic separation schemes: a, b are kavt, kbvt.
 constexpr Zeile kRegel10[] = {
     /* 10.1 */
-    {[](const Lage& l) { return beide_folgend(l) && l.kb1 == fischend; }, kFischer},
+    {[](const Lage& l) { return beide_folgend(l) && l.kb1 == fischend; }, kFischer,
+     nicht_behindern(Schiff::b, kR10, "KVR Regel 10 i)", kFischerImVtg)},
     /* 10.2 */
     {[](const Lage& l) { return beide_folgend(l) && l.kleina && l.kb1 != segler; },
-     kANichtBehindern},
+     kANichtBehindern, nicht_behindern(Schiff::a, kR10, "KVR Regel 10 j)", kKleinImVtg)},
     /* 10.3 */
     {[](const Lage& l) { return beide_folgend(l) && l.kleinb && l.ka1 != segler; },
-     kBNichtBehindern},
+     kBNichtBehindern, nicht_behindern(Schiff::b, kR10, "KVR Regel 10 j)", kKleinImVtg)},
     /* 10.4 */
     {[](const Lage& l) { return beide_folgend(l) && !l.kleina && !l.kleinb; }, kKvr},
     /* 10.5 */ {[](const Lage& l) { return beide_folgend(l); }, ""},
     /* 10.6 */
     {[](const Lage& l) { return l.a <= querend && l.b == im_einbahnweg_folgend; },
-     "A muss Queren vermeiden, um B nicht zu behindern."},
+     "A muss Queren vermeiden, um B nicht zu behindern.",
+     nicht_behindern(Schiff::a, kR10, "KVR Regel 10 c)", kQuerenImVtg)},
     /* 10.7 */
     {[](const Lage& l) { return l.b <= querend && l.a == im_einbahnweg_folgend; },
-     "B muss Queren vermeiden, um A nicht zu behindern."},
+     "B muss Queren vermeiden, um A nicht zu behindern.",
+     nicht_behindern(Schiff::b, kR10, "KVR Regel 10 c)", kQuerenImVtg)},
     /* 10.8 */ {[](const Lage& l) { return l.a <= querend && l.b <= querend; }, kKvr},
 };
 
@@ -140,7 +234,7 @@ constexpr Block kRegel10Block = {
 };
 
 /// Writes a rule block: heading, the verdict line of the first row that
-/// applies (if it has one), closing remark.
+/// applies (if it has one) with its duty, closing remark.
 template <std::size_t N>
 void regelblock(Dialogue& d, const Block& block, const Zeile (&tabelle)[N],
                 const Lage& l) {
@@ -149,6 +243,7 @@ void regelblock(Dialogue& d, const Block& block, const Zeile (&tabelle)[N],
   for (const Zeile& z : tabelle) {
     if (!z.gilt(l)) continue;
     if (!z.urteil.empty()) d.line(z.urteil);
+    if (z.pflicht.gebot != Gebot::allgemein) d.duty(z.pflicht);
     break;
   }
   d.line(block.verbot);
@@ -159,45 +254,19 @@ void regelblock(Dialogue& d, const Block& block, const Zeile (&tabelle)[N],
 
 void regel9(Dialogue& d, Situation& s, Code indkvr) {
   if (indkvr == kvr_direkt) {
-    n6afw(d, s.kafw);
-    n6bfw(d, s.kbfw);
+    n6fw(d, Schiff::a, s.kafw);  // n6afw
+    n6fw(d, Schiff::b, s.kbfw);  // n6bfw
   }
   regelblock(d, kRegel9Block, kRegel9, lage(s, s.kafw, s.kbfw));
 }
 
 void regel10(Dialogue& d, Situation& s) {
-  n6avt(d, s.kavt);
-  n6bvt(d, s.kbvt);
+  n6vt(d, Schiff::a, s.kavt);  // n6avt
+  n6vt(d, Schiff::b, s.kbvt);  // n6bvt
   regelblock(d, kRegel10Block, kRegel10, lage(s, s.kavt, s.kbvt));
 }
 
 }  // namespace
-
-void vtg(Dialogue& d, Code& kvtg) {
-  d.ask({"Welche Fahrwassersituation liegt vor?", kFahrwassersituationMenue,
-         verkehrstrennungsgebiet},
-        kvtg);
-}
-
-void n6afw(Dialogue& d, Code& kafw) {
-  d.ask({kWieLiegtAImFw, kFahrwasserlageMenue, im_fw_folgend}, kafw);
-}
-
-void n6bfw(Dialogue& d, Code& kbfw) {
-  d.ask({kWieLiegtBImFw, kFahrwasserlageMenue, im_fw_folgend}, kbfw);
-}
-
-void n6avt(Dialogue& d, Code& kavt) {
-  d.ask({"Wie liegt A relativ zum Einbahnweg?", kEinbahnweglageMenue,
-         im_einbahnweg_folgend},
-        kavt);
-}
-
-void n6bvt(Dialogue& d, Code& kbvt) {
-  d.ask({"Wie liegt B relativ zum Einbahnweg?", kEinbahnweglageMenue,
-         im_einbahnweg_folgend},
-        kbvt);
-}
 
 void fairway_conduct(Dialogue& d, Situation& s, Code indkvr) {
   d.empty();

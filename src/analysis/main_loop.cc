@@ -1,22 +1,23 @@
 #include "analysis/main_loop.h"
 
 #include "analysis/collision_regulations.h"
-#include "analysis/visibility_guidance.h"
 #include "analysis/waterways_regime.h"
-#include "console/console_dialogue.h"
-#include "console/program_end.h"
-#include "situation/situation.h"
 
 namespace ausweich {
 namespace {
+
+// --- The opening questions ------------------------------------------------------
 
 constexpr std::string_view kTypAMenue[] = {
     "     1=Motorschiff,     2=Segler [0=stop]",
 };
 
-constexpr std::string_view kLaengeAMenue[] = {
-    "   1= kleiner 20m , 2= groesser 20m ",
+constexpr Antwort kTypA[] = {
+    {maschinenfahrzeug, "Maschinenfahrzeug",
+     "A (eigenes Schiff) ist ein Maschinenfahrzeug"},
+    {segler, "Segelfahrzeug", "A (eigenes Schiff) ist ein Segelfahrzeug"},
 };
+static_assert(in_reihe(kTypA));
 
 constexpr std::string_view kTypBMenue[] = {
     " 1=Maschine,    2=Segler ",
@@ -26,16 +27,93 @@ constexpr std::string_view kTypBMenue[] = {
     "(Bei Nebel egal ob 2,3,4,5 oder 6!) ",
 };
 
+constexpr Antwort kTypB[] = {
+    {maschinenfahrzeug, "Maschinenfahrzeug", "ist ein Maschinenfahrzeug"},
+    {segler, "Segelfahrzeug", "ist ein Segelfahrzeug"},
+    {fischend, "fischendes Fahrzeug", "ist ein fischendes Fahrzeug"},
+    {manoevrierbehindert, "manövrierbehindertes Fahrzeug",
+     "ist ein manövrierbehindertes Fahrzeug"},
+    {manoevrierunfaehig, "manövrierunfähiges Fahrzeug",
+     "ist ein manövrierunfähiges Fahrzeug"},
+    {tiefgangbehindert, "tiefgangbehindertes Fahrzeug",
+     "ist ein tiefgangbehindertes Fahrzeug"},
+};
+static_assert(in_reihe(kTypB));
+
+constexpr std::string_view kLaengeAMenue[] = {
+    "   1= kleiner 20m , 2= groesser 20m ",
+};
+
 constexpr std::string_view kLaengeBMenue[] = {
     "   1= kleiner 20m , 2= groesser 20m,  [0=stop])",
 };
+
+constexpr Antwort kLaenge[] = {
+    {kleiner_20m, "unter 20 m", "unter 20 m lang"},
+    {groesser_20m, "20 m und länger", "20 m lang oder länger"},
+};
+static_assert(in_reihe(kLaenge));
 
 constexpr std::string_view kSeegebietMenue[] = {
     "1=SeeSchifffahrtsStrassen       2=Hohe See (KVR)",
     "     (KVR=Kollosionsverhuetungsregeln) ",
 };
 
-void titel(ConsoleDialogue& d) {
+constexpr Antwort kSeegebiet[] = {
+    {seeschifffahrtsstrassen, "Seeschifffahrtsstraße (SeeSchStrO)",
+     "Auf einer Seeschifffahrtsstraße (SeeSchStrO)"},
+    {hohe_see, "Hohe See (KVR)", "Außerhalb der Seeschifffahrtsstraßen (KVR)"},
+};
+static_assert(in_reihe(kSeegebiet));
+
+constexpr Frage kTypAFrage = {"Typ des  Schiffes   A ?", kTypAMenue, kTypA,
+                              "Was für ein Fahrzeug ist A, Ihr eigenes Schiff?"};
+
+constexpr Frage kLaengeAFrage = {"Laenge des  Schiffes A ?                ",
+                                 kLaengeAMenue,
+                                 kLaenge,
+                                 "Wie lang ist A?",
+                                 Schiff::a,
+                                 Satzart::anhaengen};
+
+constexpr Frage kTypBFrage = {"Typ des Gegners B ?", kTypBMenue, kTypB,
+                              "Was für ein Fahrzeug ist B?", Schiff::b};
+
+constexpr Frage kLaengeBFrage = {"Laenge des Schiff B?                ",
+                                 kLaengeBMenue,
+                                 kLaenge,
+                                 "Wie lang ist B?",
+                                 Schiff::b,
+                                 Satzart::anhaengen};
+
+constexpr Frage kSeegebietFrage = {"Welches Seegebiet?", kSeegebietMenue, kSeegebiet,
+                                   "In welchem Seegebiet begegnen sich A und B?"};
+
+void n1eig(Dialogue& d, Code& ka1, Code& ka2) {
+  d.ask(kTypAFrage, ka1);
+  if (ka1 != maschinenfahrzeug) return;
+  d.ask(kLaengeAFrage, ka2);
+}
+
+void n3geg(Dialogue& d, Code& kb1, Code& kb2) {
+  d.ask(kTypBFrage, kb1);
+  if (kb1 != maschinenfahrzeug) return;
+  d.ask(kLaengeBFrage, kb2);
+}
+
+void n4kvr(Dialogue& d, Code& kvr) {
+  d.ask(kSeegebietFrage, kvr);
+}
+
+// --- The screens around an analysis -------------------------------------------
+
+constexpr std::string_view kTitelText[] = {
+    "für Segel- und Motorschiffe",
+    "auf den Seeschifffahrtsstraßen (Seeschifffahrtsstraßen-Ordnung, SeeSchStrO) "
+    "und auf Hoher See (Kollisionsverhütungsregeln, KVR)",
+};
+
+void titel(Dialogue& d) {
   d.line("                                           [v_4]");
   d.line("             Ausweichregeln  ");
   d.line("       fuer Segel- oder Motor-Schiffe ");
@@ -56,10 +134,19 @@ void titel(ConsoleDialogue& d) {
   d.empty();
   d.empty();
   d.line("                                      <[enter]...> ");
-  d.wait_enter();
+  d.wait_enter({Halt::titel, "Ausweichregeln", kTitelText});
 }
 
-void info(ConsoleDialogue& d) {
+constexpr std::string_view kInfoText[] = {
+    "1. A und B bestimmen: A ist ein Segel- oder Motorschiff, B ein beliebiges "
+    "Fahrzeug.",
+    "2. Seeschifffahrtsstraßen-Ordnung: KVR Regel 9; §§ 23, 24 und 25 (Abs. 2, 4 und 5).",
+    "3. KVR: Regeln 9, 10, 19, 13, 12, 18, 14 und 15.",
+    "Begegnungen etwa zweier Fischer behandelt der Berater wie die zweier Motorschiffe.",
+    "Ohne jede Gewähr, mit Vorsicht zu gebrauchen.",
+};
+
+void info(Dialogue& d) {
   d.line("-----------------------------------------------------");
   d.line("Info:  Prinzip der Situationsanalyse:");
   d.empty();
@@ -75,35 +162,19 @@ void info(ConsoleDialogue& d) {
   d.line("NOTE:  No guarantee whatsoever, handle with care !!!");
   d.empty();
   d.line("    <...Hit RETURN to continue>");
-  d.wait_enter();
+  d.wait_enter({Halt::info, "Prinzip der Situationsanalyse", kInfoText});
 }
 
-void ende_der_analyse(ConsoleDialogue& d) {
+void ende_der_analyse(Dialogue& d) {
   d.empty();
   d.empty();
   d.line("            <=== ENDE der ANALYSE ===>");
   d.empty();
   d.line("                                       [enter]....");
-  d.wait_enter();
+  d.wait_enter({Halt::ende_der_analyse, "Ende der Analyse", {}});
 }
 
 }  // namespace
-
-void n1eig(Dialogue& d, Code& ka1, Code& ka2) {
-  d.ask({"Typ des  Schiffes   A ?", kTypAMenue, segler}, ka1);
-  if (ka1 != maschinenfahrzeug) return;
-  d.ask({"Laenge des  Schiffes A ?                ", kLaengeAMenue, groesser_20m}, ka2);
-}
-
-void n3geg(Dialogue& d, Code& kb1, Code& kb2) {
-  d.ask({"Typ des Gegners B ?", kTypBMenue, tiefgangbehindert}, kb1);
-  if (kb1 != maschinenfahrzeug) return;
-  d.ask({"Laenge des Schiff B?                ", kLaengeBMenue, groesser_20m}, kb2);
-}
-
-void n4kvr(Dialogue& d, Code& kvr) {
-  d.ask({"Welches Seegebiet?", kSeegebietMenue, hohe_see}, kvr);
-}
 
 void analyse(Dialogue& d, Situation& s, VisibilityGuidance& guidance) {
   Code indkvr = kvr_direkt;
@@ -118,7 +189,7 @@ void analyse(Dialogue& d, Situation& s, VisibilityGuidance& guidance) {
   }
 }
 
-void hauptprogramm(ConsoleDialogue& d) {
+void hauptprogramm(Dialogue& d) {
   Situation s;
   init(s);
   VisibilityGuidance guidance;
@@ -131,13 +202,6 @@ void hauptprogramm(ConsoleDialogue& d) {
     analyse(d, s, guidance);
     ende_der_analyse(d);
   }
-}
-
-int run(Terminal& terminal) {
-  struct Berater final : ConsoleProgram {
-    void run(ConsoleDialogue& d) override { hauptprogramm(d); }
-  } berater;
-  return run_dialogue(terminal, berater);
 }
 
 }  // namespace ausweich

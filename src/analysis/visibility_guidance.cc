@@ -10,10 +10,30 @@ constexpr std::string_view kZusatzinfoMenue[] = {
     "",
 };
 
+constexpr Antwort kZusatzinfo[] = {
+    {VisibilityGuidance::keine_zusatzinfo, "Nein", {}},
+    {VisibilityGuidance::zusatzinfo, "Ja", {}},
+};
+static_assert(in_reihe(kZusatzinfo));
+
 constexpr std::string_view kWacheMenue[] = {
     "                 1=HOERWACHE,          2=RADAR",
     "",
 };
+
+constexpr Antwort kWache[] = {
+    {VisibilityGuidance::hoerwache, "nur mit Hörwache", {}},
+    {VisibilityGuidance::radar, "mit Radar", {}},
+};
+static_assert(in_reihe(kWache));
+
+constexpr Frage kZusatzinfoFrage = {
+    "Wollen Sie Zusatzinformationen zu Regel 19 KVR?", kZusatzinfoMenue, kZusatzinfo,
+    "Möchten Sie Hinweise zum Verhalten nach Regel 19 KVR?"};
+
+constexpr Frage kWacheFrage = {"Fahren Sie nur mit HOERWACHE, oder unter RADAR ?",
+                               kWacheMenue, kWache,
+                               "Fahren Sie nur mit Hörwache oder mit Radar?"};
 
 void hoerwache_tabelle(Dialogue& d) {
   d.line("Von wo aus hoeren Sie das Nebelsignal ? ");
@@ -54,10 +74,9 @@ void radar_tabelle(Dialogue& d) {
 
 void VisibilityGuidance::regel19(Dialogue& d) {
   d.empty();
-  d.ask({"Wollen Sie Zusatzinformationen zu Regel 19 KVR?", kZusatzinfoMenue, zusatzinfo},
-        j0_);
+  d.ask(kZusatzinfoFrage, j0_);
   if (j0_ == keine_zusatzinfo) return;
-  d.ask({"Fahren Sie nur mit HOERWACHE, oder unter RADAR ?", kWacheMenue, radar}, jr_);
+  d.ask(kWacheFrage, jr_);
   if (jr_ == hoerwache) {
     hoerwache_tabelle(d);
   } else {

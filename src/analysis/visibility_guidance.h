@@ -1,6 +1,6 @@
 #pragma once
 
-#include "console/dialogue.h"
+#include "core/dialogue.h"
 
 namespace ausweich {
 

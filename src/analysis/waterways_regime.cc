@@ -4,6 +4,7 @@
 
 #include "analysis/collision_regulations.h"
 #include "analysis/common_lines.h"
+#include "analysis/overtaking_question.h"
 
 namespace ausweich {
 namespace {
@@ -15,9 +16,28 @@ constexpr std::string_view kUebergabeKopf =
 constexpr std::string_view kFuss =
     "*****************************************************";
 
+// --- The questions ------------------------------------------------------------
+
 constexpr std::string_view kFahrwasserlageMenue[] = {
     kNichtImFwNichtFolgend,
     "  3=im FW, etwa folgend, 4=im FW, deutlich folgend",
+};
+
+constexpr Antwort kFahrwasserlage[] = {
+    kNichtImFw,
+    kImFwNichtFolgend,
+    {im_fw_folgend, "im Fahrwasser, folgt ihm ungefähr",
+     "ist im Fahrwasser und folgt ihm ungefähr"},
+    {im_fw_deutlich_folgend, "im Fahrwasser, folgt ihm deutlich",
+     "ist im Fahrwasser und folgt ihm deutlich"},
+};
+static_assert(in_reihe(kFahrwasserlage));
+
+constexpr Frage kFahrwasserlageFrage[] = {
+    {kWieLiegtImFw[0], kFahrwasserlageMenue, kFahrwasserlage, kWieLiegtImFwTitel[0],
+     Schiff::a},
+    {kWieLiegtImFw[1], kFahrwasserlageMenue, kFahrwasserlage, kWieLiegtImFwTitel[1],
+     Schiff::b},
 };
 
 constexpr std::string_view kHauptfahrwasserMenue[] = {
@@ -26,15 +46,24 @@ constexpr std::string_view kHauptfahrwasserMenue[] = {
     "  3=A im Haupt-, B im Nebenfahrwasser",
 };
 
-constexpr std::string_view kUeberholerMenue[] = {
-    "  1=Nein",
-    "  2=A ueberholt B",
-    "  3=B ueberholt A",
+constexpr Antwort kHauptfahrwasser[] = {
+    {nur_ein_fw, "nur ein Fahrwasser", "Es gibt nur ein Fahrwasser"},
+    {b_im_hauptfw, "B im Haupt-, A im Nebenfahrwasser",
+     "B ist im Hauptfahrwasser, A im Nebenfahrwasser"},
+    {a_im_hauptfw, "A im Haupt-, B im Nebenfahrwasser",
+     "A ist im Hauptfahrwasser, B im Nebenfahrwasser"},
 };
+static_assert(in_reihe(kHauptfahrwasser));
 
 constexpr std::string_view kGegenkurseMenue[] = {
     "  1=Nein   2=JA",
 };
+
+constexpr Antwort kGegenkurse[] = {
+    {keine_gegenkurse, "Nein", "A und B fahren keine entgegengesetzten Kurse"},
+    {gegenkurse, "Ja", "A und B fahren entgegengesetzte Kurse"},
+};
+static_assert(in_reihe(kGegenkurse));
 
 constexpr std::string_view kEngstelleMenue[] = {
     "  1=Nein",
@@ -44,15 +73,97 @@ constexpr std::string_view kEngstelleMenue[] = {
     "     (bzw. haelt die Steuerbord-FW-Seite an)",
 };
 
+constexpr Antwort kEngstelle[] = {
+    {keine_engstelle, "Nein", "A und B begegnen sich nicht an einer Engstelle"},
+    {a_mit_stroemung, "A fährt mit der Strömung",
+     "An einer Engstelle fährt A mit der Strömung (oder hält sich an die "
+     "Steuerbordseite des Fahrwassers)"},
+    {b_mit_stroemung, "B fährt mit der Strömung",
+     "An einer Engstelle fährt B mit der Strömung (oder hält sich an die "
+     "Steuerbordseite des Fahrwassers)"},
+};
+static_assert(in_reihe(kEngstelle));
+
+constexpr Frage kHauptfahrwasserFrage = {"Gibt es Haupt- und Nebenfahrwasser?",
+                                         kHauptfahrwasserMenue, kHauptfahrwasser,
+                                         "Gibt es ein Haupt- und ein Nebenfahrwasser?"};
+
+constexpr Frage kGegenkurseFrage = {"Fahren A und B entgegengesetzte Kurse? ",
+                                    kGegenkurseMenue, kGegenkurse,
+                                    "Fahren A und B entgegengesetzte Kurse?"};
+
+constexpr Frage kEngstelleFrage = {"Gibt es beim Begegnen eine Engstelle ?",
+                                   kEngstelleMenue, kEngstelle,
+                                   "Begegnen sich A und B an einer Engstelle?"};
+
+/// Where A (`n5afw`) or B (`n5bfw`) lies relative to the fairway.
+void n5fw(Dialogue& d, Schiff schiff, Code& code) {
+  d.ask(kFahrwasserlageFrage[nach_schiff(schiff)], code);
+}
+
+/// Main and secondary fairway, asked only when both vessels are in one.
+void n5hnfw(Dialogue& d, Code kafw, Code kbfw, Code& khnfw) {
+  if (kafw <= nicht_im_fw || kbfw <= nicht_im_fw) {
+    khnfw = nur_ein_fw;
+    return;
+  }
+  d.ask(kHauptfahrwasserFrage, khnfw);
+}
+
+/// Opposite courses, asked only when neither overtakes.
+void n5ent(Dialogue& d, Code kueb, Code& kent) {
+  if (kueb > keiner_ueberholt) {
+    kent = keine_gegenkurse;
+    return;
+  }
+  d.ask(kGegenkurseFrage, kent);
+}
+
+/// A narrow passage, asked only on opposite courses.
+void n5eng(Dialogue& d, Code kent, Code& keng) {
+  if (kent == keine_gegenkurse) return;
+  d.ask(kEngstelleFrage, keng);
+}
+
+// --- The verdicts -------------------------------------------------------------
+
+/// The vessel that has the right of way.
+enum Vorfahrt : Code {
+  a_hat_vorfahrt = 1,
+  b_hat_vorfahrt = 2,
+};
+
+/// The right-of-way verdict: `j` a_hat_vorfahrt gives A the right of way,
+/// anything else B.
+void vorf(Dialogue& d, Code j) {
+  if (j == a_hat_vorfahrt) {
+    d.line("A hat Vorfahrt, B ist ausweich- bzw. wartepflichtig");
+  } else {
+    d.line("B hat Vorfahrt, A ist ausweich- bzw. wartepflichtig");
+  }
+  d.line(kFuss);
+}
+
+/// A paragraph that gives one vessel the right of way: its line on the screen
+/// (none when empty) and the duty it puts on the other vessel.
+struct Paragraph {
+  std::string_view zeile;
+  std::string_view stelle;
+  std::string_view grund;
+};
+
+constexpr std::string_view kP25 = "§ 25 SeeSchStrO";
+
 /// How the SeeSchStrO ends: with its own verdict, or by referring to the KVR.
 enum class Ausgang { kEntschieden, kNachKvr };
 
-/// A verdict under a paragraph (no paragraph line when `paragraph` is empty);
-/// `regel` names it for the report.
-Ausgang urteil(Dialogue& d, std::string_view paragraph, Code j, std::string_view regel) {
+/// A verdict under a paragraph: the vessel without the right of way gives
+/// way or waits.
+Ausgang urteil(Dialogue& d, const Paragraph& p, std::string_view regel, Code j) {
   d.line(kUrteilKopf);
-  if (!paragraph.empty()) d.line(paragraph);
-  d.verdict({j == a_hat_vorfahrt ? Pflicht::b_weicht_aus : Pflicht::a_weicht_aus, regel});
+  if (!p.zeile.empty()) d.line(p.zeile);
+  d.verdict({Gebot::ausweichen, j == a_hat_vorfahrt ? Schiff::b : Schiff::a, regel,
+             p.stelle, p.grund});
   vorf(d, j);
   return Ausgang::kEntschieden;
 }
@@ -66,10 +177,17 @@ Ausgang nach_kvr(Dialogue& d, std::string_view paragraph, std::string_view grund
   return Ausgang::kNachKvr;
 }
 
-/// #2: B restricted in her ability to manoeuvre or constrained by her
+/// §2: B restricted in her ability to manoeuvre or constrained by her
 /// draught shows herself as a vessel with the right of way.
 Ausgang wegerechtschiff(Dialogue& d, Code kb1) {
-  d.verdict({Pflicht::a_darf_b_nicht_behindern, "SeeSchStrO # 2 und KVR Regel 18"});
+  d.verdict(
+      {Gebot::nicht_behindern, Schiff::a, "§ 2 SeeSchStrO und KVR Regel 18",
+       "§ 2 Abs. 1 Nr. 13 SeeSchStrO, KVR Regel 18",
+       kb1 == tiefgangbehindert
+           ? "Ein tiefgangbehindertes Fahrzeug zeigt sich im Fahrwasser als "
+             "Wegerechtschiff, und ein Wegerechtschiff darf nicht behindert werden"
+           : "Ein manövrierbehindertes Fahrzeug im Fahrwasser ist ein "
+             "Wegerechtschiff, und ein Wegerechtschiff darf nicht behindert werden"});
   if (kb1 == tiefgangbehindert) {
     d.line("Der Tiefgangbehinderte zeigt sich als Wegerechtschiff,");
   }
@@ -77,19 +195,44 @@ Ausgang wegerechtschiff(Dialogue& d, Code kb1) {
   d.empty();
   d.line("#2 SeeSchStrO  u.  KVR-Regel #18:");
   d.line("  A darf das Wegerechtschiff nicht behindern!");
+  d.assume("B ist im Hauptfahrwasser");
   d.line("(Wir gehen davon aus, dass B im Hauptfahrwasser ist).");
   return Ausgang::kEntschieden;
 }
 
-/// #21 and #22: keep to starboard, with the remarks on who must not impede.
+/// The remark beside keeping to starboard that a small vessel must not
+/// impede a large one: a duty towards the other vessel only where she is large.
+void klein_gegen_gross(Dialogue& d, Schiff klein, bool anderes_gross) {
+  if (klein == Schiff::a) {
+    d.line("(A darf dabei ein grosses Fahrzeug nicht behindern)");
+  } else {
+    d.line("(B darf dabei ein grosses Fahrzeug nicht behindern)");
+  }
+  if (!anderes_gross) return;
+  d.duty({Gebot::nicht_behindern, klein, "KVR Regel 9", "KVR Regel 9 b)",
+          "Ein Segelfahrzeug oder ein Fahrzeug unter 20 m darf im Fahrwasser ein "
+          "großes Fahrzeug nicht behindern, das nur im Fahrwasser sicher fahren kann"});
+}
+
+/// §21 and §22: keep to starboard, with the remarks on who must not impede.
 Ausgang rechts_halten(Dialogue& d, const Situation& s) {
   d.line(kUrteilKopf);
-  d.verdict({Pflicht::beide_halten_rechts, "SeeSchStrO # 21 und 22"});
+  d.verdict({Gebot::rechts_fahren, Schiff::beide, "§§ 21 und 22 SeeSchStrO",
+             "§§ 21 und 22 SeeSchStrO",
+             "Folgen beide dem Fahrwasser, ohne zu überholen oder an einer Engstelle "
+             "zu begegnen, hat keiner Vorfahrt: beide fahren möglichst weit rechts"});
   d.line("# 21 und 22:");
   d.line("A und B halten scharf rechts, KVR#9");
-  if (s.kb1 == fischend) d.line("(B als Fischer darf anderes Fzg im FW nicht behindern)");
-  if (klein(s.ka1, s.ka2)) d.line("(A darf dabei ein grosses Fahrzeug nicht behindern)");
-  if (klein(s.kb1, s.kb2)) d.line("(B darf dabei ein grosses Fahrzeug nicht behindern)");
+  if (s.kb1 == fischend) {
+    d.line("(B als Fischer darf anderes Fzg im FW nicht behindern)");
+    d.duty({Gebot::nicht_behindern, Schiff::b, "KVR Regel 9", "KVR Regel 9 c)",
+            "Ein fischendes Fahrzeug darf im Fahrwasser andere Fahrzeuge nicht "
+            "behindern"});
+  }
+  const bool a_klein = klein(s.ka1, s.ka2);
+  const bool b_klein = klein(s.kb1, s.kb2);
+  if (a_klein) klein_gegen_gross(d, Schiff::a, !b_klein);
+  if (b_klein) klein_gegen_gross(d, Schiff::b, !a_klein);
   d.line(kFuss);
   return Ausgang::kEntschieden;
 }
@@ -98,7 +241,7 @@ bool folgt(Code fw) {
   return fw >= im_fw_folgend;
 }
 
-/// #25(3): two sailing vessels in a single fairway. One clearly following it
+/// §25(3): two sailing vessels in a single fairway. One clearly following it
 /// has the right of way over the other; when neither does, they give way to
 /// each other under the KVR. Both clearly following goes on to the next steps.
 bool zwei_segler_in_einem_fw(const Situation& s) {
@@ -106,11 +249,30 @@ bool zwei_segler_in_einem_fw(const Situation& s) {
          !(s.kafw == im_fw_deutlich_folgend && s.kbfw == im_fw_deutlich_folgend);
 }
 
+constexpr Paragraph kP25Abs3 = {
+    "", "§ 25 Abs. 3 SeeSchStrO",
+    "Von zwei Segelfahrzeugen im Fahrwasser hat das Vorfahrt, das dem Fahrwasser "
+    "deutlich folgt"};
+
 Ausgang zwei_segler(Dialogue& d, const Situation& s) {
-  constexpr std::string_view kRegel = "SeeSchStrO # 25(3)";
-  if (s.kafw == im_fw_deutlich_folgend) return urteil(d, "", a_hat_vorfahrt, kRegel);
-  if (s.kbfw == im_fw_deutlich_folgend) return urteil(d, "", b_hat_vorfahrt, kRegel);
+  if (s.kafw == im_fw_deutlich_folgend) return urteil(d, kP25Abs3, kP25, a_hat_vorfahrt);
+  if (s.kbfw == im_fw_deutlich_folgend) return urteil(d, kP25Abs3, kP25, b_hat_vorfahrt);
   return nach_kvr(d, "# 25(3): ", "... also 2 Segler, ausweichen nach KVR ....wie folgt");
+}
+
+constexpr Paragraph kP23 = {"# 23:", "§ 23 SeeSchStrO",
+                            "Wer im Fahrwasser überholt, muss dem Überholten ausweichen"};
+constexpr Paragraph kP25Abs5 = {
+    "# 25(5):", "§ 25 Abs. 5 SeeSchStrO",
+    "An einer Engstelle hat Vorfahrt, wer mit der Strömung fährt oder sich an die "
+    "Steuerbordseite des Fahrwassers hält"};
+
+/// The vessel named first has the right of way when `code` is `a_wert`, the
+/// other when it is `b_wert`; false when neither.
+bool vorfahrt_nach(Code code, Code a_wert, Code b_wert, Code& j) {
+  if (code != a_wert && code != b_wert) return false;
+  j = code == a_wert ? a_hat_vorfahrt : b_hat_vorfahrt;
+  return true;
 }
 
 /// Both follow the fairway: overtaking, then opposite courses in a narrow
@@ -119,24 +281,33 @@ Ausgang beide_folgen(Dialogue& d, Situation& s) {
   n0ueb(d, s.kueb);
   n5ent(d, s.kueb, s.kent);
   n5eng(d, s.kent, s.keng);
-  // #23: the overtaking vessel gives way.
-  if (s.kueb == a_ueberholt_b)
-    return urteil(d, "# 23:", b_hat_vorfahrt, "SeeSchStrO # 23");
-  if (s.kueb == b_ueberholt_a)
-    return urteil(d, "# 23:", a_hat_vorfahrt, "SeeSchStrO # 23");
+  Code j = a_hat_vorfahrt;
+  // §23: the overtaking vessel gives way.
+  if (vorfahrt_nach(s.kueb, b_ueberholt_a, a_ueberholt_b, j)) {
+    return urteil(d, kP23, "§ 23 SeeSchStrO", j);
+  }
   if (s.kent == gegenkurse) {
     if (s.ka1 == segler && s.kb1 == segler && s.ka3 == s.kb3) {
       d.line("... das duerfte eine Patenthalse geben!");
       d.empty();
     }
-    // #25(5): in a narrow passage the vessel going with the current has the
+    // §25(5): in a narrow passage the vessel going with the current has the
     // right of way.
-    constexpr std::string_view kRegel = "SeeSchStrO # 25(5)";
-    if (s.keng == a_mit_stroemung) return urteil(d, "# 25(5):", a_hat_vorfahrt, kRegel);
-    if (s.keng == b_mit_stroemung) return urteil(d, "# 25(5):", b_hat_vorfahrt, kRegel);
+    if (vorfahrt_nach(s.keng, a_mit_stroemung, b_mit_stroemung, j)) {
+      return urteil(d, kP25Abs5, kP25, j);
+    }
   }
   return rechts_halten(d, s);
 }
+
+constexpr Paragraph kP25Abs4 = {
+    "# 25(4):", "§ 25 Abs. 4 SeeSchStrO",
+    "Wer im Hauptfahrwasser fährt, hat Vorfahrt vor dem, der aus einem "
+    "Nebenfahrwasser kommt"};
+constexpr Paragraph kP25Abs2 = {
+    "# 25(2):", "§ 25 Abs. 2 SeeSchStrO",
+    "Wer dem Fahrwasser folgt, hat Vorfahrt vor dem, der es quert oder nicht "
+    "seinem Verlauf folgt"};
 
 /// The decision tree of the SeeSchStrO; the first case that holds decides.
 Ausgang entscheide(Dialogue& d, Situation& s) {
@@ -146,74 +317,28 @@ Ausgang entscheide(Dialogue& d, Situation& s) {
   }
 
   d.clear(4);
-  n5afw(d, s.kafw);
-  n5bfw(d, s.kbfw);
+  n5fw(d, Schiff::a, s.kafw);  // n5afw
+  n5fw(d, Schiff::b, s.kbfw);  // n5bfw
   n5hnfw(d, s.kafw, s.kbfw, s.khnfw);
 
   if (zwei_segler_in_einem_fw(s)) return zwei_segler(d, s);
-  // #25(4): the vessel in the main fairway has the right of way.
-  constexpr std::string_view kHauptFw = "SeeSchStrO # 25(4)";
-  if (s.khnfw == b_im_hauptfw) return urteil(d, "# 25(4):", b_hat_vorfahrt, kHauptFw);
-  if (s.khnfw == a_im_hauptfw) return urteil(d, "# 25(4):", a_hat_vorfahrt, kHauptFw);
-  // #21: neither follows the fairway.
+  Code j = a_hat_vorfahrt;
+  // §25(4): the vessel in the main fairway has the right of way.
+  if (vorfahrt_nach(s.khnfw, a_im_hauptfw, b_im_hauptfw, j)) {
+    return urteil(d, kP25Abs4, kP25, j);
+  }
+  // §21: neither follows the fairway.
   if (!folgt(s.kafw) && !folgt(s.kbfw)) {
     return nach_kvr(d, "# 21:", "... nicht dem FW folgend, Ausweichen nach KVR");
   }
-  // #25(2): the vessel following the fairway has the right of way.
-  constexpr std::string_view kFolgend = "SeeSchStrO # 25(2)";
-  if (!folgt(s.kbfw)) return urteil(d, "# 25(2):", a_hat_vorfahrt, kFolgend);
-  if (!folgt(s.kafw)) return urteil(d, "# 25(2):", b_hat_vorfahrt, kFolgend);
+  // §25(2): the vessel following the fairway has the right of way.
+  if (!folgt(s.kbfw)) return urteil(d, kP25Abs2, kP25, a_hat_vorfahrt);
+  if (!folgt(s.kafw)) return urteil(d, kP25Abs2, kP25, b_hat_vorfahrt);
   return beide_folgen(d, s);
 }
 
-}  // namespace
-
-void n5afw(Dialogue& d, Code& kafw) {
-  d.ask({kWieLiegtAImFw, kFahrwasserlageMenue, im_fw_deutlich_folgend}, kafw);
-}
-
-void n5bfw(Dialogue& d, Code& kbfw) {
-  d.ask({kWieLiegtBImFw, kFahrwasserlageMenue, im_fw_deutlich_folgend}, kbfw);
-}
-
-void n5hnfw(Dialogue& d, Code kafw, Code kbfw, Code& khnfw) {
-  if (kafw <= nicht_im_fw || kbfw <= nicht_im_fw) {
-    khnfw = nur_ein_fw;
-    return;
-  }
-  d.ask({"Gibt es Haupt- und Nebenfahrwasser?", kHauptfahrwasserMenue, a_im_hauptfw},
-        khnfw);
-}
-
-void n0ueb(Dialogue& d, Code& kueb) {
-  d.ask(
-      {"Ist einer der beiden A oder B ein Ueberholer ?", kUeberholerMenue, b_ueberholt_a},
-      kueb);
-}
-
-void n5ent(Dialogue& d, Code kueb, Code& kent) {
-  if (kueb > keiner_ueberholt) {
-    kent = keine_gegenkurse;
-    return;
-  }
-  d.ask({"Fahren A und B entgegengesetzte Kurse? ", kGegenkurseMenue, gegenkurse}, kent);
-}
-
-void n5eng(Dialogue& d, Code kent, Code& keng) {
-  if (kent == keine_gegenkurse) return;
-  d.ask({"Gibt es beim Begegnen eine Engstelle ?", kEngstelleMenue, b_mit_stroemung},
-        keng);
-}
-
-void vorf(Dialogue& d, Code j) {
-  if (j == a_hat_vorfahrt) {
-    d.line("A hat Vorfahrt, B ist ausweich- bzw. wartepflichtig");
-  } else {
-    d.line("B hat Vorfahrt, A ist ausweich- bzw. wartepflichtig");
-  }
-  d.line(kFuss);
-}
-
+/// At the hand-over: the fairway situation for the KVR path, fahrwasser when
+/// both vessels are in the fairway, otherwise freier_seeraum.
 void sokvr(Dialogue& d, Code kafw, Code kbfw, Code& kvtg) {
   kvtg = freier_seeraum;
   if (kafw > nicht_im_fw && kbfw > nicht_im_fw) {
@@ -222,6 +347,8 @@ void sokvr(Dialogue& d, Code kafw, Code kbfw, Code& kvtg) {
     d.empty();
   }
 }
+
+}  // namespace
 
 void waterways_regime(Dialogue& d, Situation& s, Code& indkvr,
                       VisibilityGuidance& guidance) {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <charconv>
 
-#include "analysis/main_loop.h"
+#include "console/advisor.h"
 #include "console/program_end.h"
-#include "training/training.h"
+#include "console/training_console.h"
 
 namespace ausweich {
 namespace {

@@ -4,8 +4,8 @@
 #include <span>
 #include <string_view>
 
-#include "console/line_builder.h"
 #include "console/terminal.h"
+#include "core/line_builder.h"
 
 namespace ausweich {
 

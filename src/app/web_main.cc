@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "app/command_line.h"
-#include "console/web_terminal.h"
+#include "web/web_terminal.h"
 
 namespace {
 

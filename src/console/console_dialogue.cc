@@ -5,6 +5,7 @@
 
 #include "console/program_end.h"
 #include "console/reply.h"
+#include "core/line_builder.h"
 
 namespace ausweich {
 namespace {
@@ -16,10 +17,32 @@ bool all_blank(const std::array<char, kReplyWidth>& field) {
   return std::all_of(field.begin(), field.end(), [](char c) { return c == ' '; });
 }
 
+bool blank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+/// A learner's choice: a number from 0 to `kmax` with blanks around it
+/// allowed; -1 for anything else.
+Code choice(const std::array<char, kReplyWidth>& field, Code kmax) {
+  std::size_t i = 0;
+  while (i < field.size() && blank(field[i])) ++i;
+  Code value = 0;
+  std::size_t digits = 0;
+  for (; i < field.size() && field[i] >= '0' && field[i] <= '9'; ++i, ++digits) {
+    value = value * 10 + (field[i] - '0');
+    if (value > kmax) return -1;
+  }
+  while (i < field.size() && blank(field[i])) ++i;
+  return digits > 0 && i == field.size() ? value : -1;
+}
+
 }  // namespace
 
 ConsoleDialogue::ConsoleDialogue(Terminal& terminal)
-    : terminal_(terminal), reader_(terminal), line_end_(terminal.line_end()) {}
+    : terminal_(terminal),
+      reports_(terminal.reports()),
+      reader_(terminal),
+      line_end_(terminal.line_end()) {}
 
 void ConsoleDialogue::put(std::string_view bytes) {
   if (bytes.size() > out_.size() - used_) flush();
@@ -56,12 +79,30 @@ void ConsoleDialogue::flush() {
 }
 
 void ConsoleDialogue::line(std::string_view text) {
-  put(" ");
-  put(text);
-  end_line();
+  if (reports_ != nullptr) reports_->line(text);
+  write_line(text);
+}
+
+void ConsoleDialogue::write_line(std::string_view text) {
+  // Most of the screen is message lines: each goes into the buffer in one
+  // piece where it fits.
+  const std::size_t n = 1 + text.size() + line_end_.size();
+  if (n > out_.size() - used_) flush();
+  if (n > out_.size()) {
+    put(" ");
+    put(text);
+    end_line();
+    return;
+  }
+  char* to = out_.data() + used_;
+  to[0] = ' ';
+  std::memcpy(to + 1, text.data(), text.size());
+  std::memcpy(to + 1 + text.size(), line_end_.data(), line_end_.size());
+  used_ += n;
 }
 
 void ConsoleDialogue::empty() {
+  if (reports_ != nullptr) reports_->empty();
   end_line();
 }
 
@@ -85,6 +126,11 @@ void ConsoleDialogue::clear(int n) {
   }
 }
 
+void ConsoleDialogue::wait_enter(const Pause& pause) {
+  if (reports_ != nullptr) reports_->wait_enter(pause);
+  wait_enter();
+}
+
 void ConsoleDialogue::wait_enter() {
   flush();
   if (input_end_met_) throw ProgramEnd{kStatusFailure, kReadAfterEnd};
@@ -92,8 +138,8 @@ void ConsoleDialogue::wait_enter() {
 }
 
 void ConsoleDialogue::prompt(Code deflt) {
-  empty();
-  line("=====================================================");
+  end_line();
+  write_line("=====================================================");
   put("        [Default: ");
   put_number(deflt, 3);
   put("]    Input=");
@@ -117,17 +163,58 @@ void ConsoleDialogue::read_reply(std::array<char, kReplyWidth>& aaa) {
   }
 }
 
-void ConsoleDialogue::ask(const Frage& frage, Code& code) {
-  line(frage.frage);
-  empty();
+void ConsoleDialogue::show(const Frage& frage) {
+  write_line(frage.frage);
+  end_line();
   for (const std::string_view zeile : frage.menue) {
     if (zeile.empty()) {
-      empty();
+      end_line();
     } else {
-      line(zeile);
+      write_line(zeile);
     }
   }
-  readc(frage.kmax, code);
+  if (!frage.menue.empty()) return;
+  for (const Antwort& a : frage.antworten) {
+    write_line(
+        (LineBuilder() << "   " << static_cast<std::uint64_t>(a.code) << " = " << a.knopf)
+            .text());
+  }
+}
+
+void ConsoleDialogue::ask(const Frage& frage, Code& code) {
+  if (reports_ != nullptr) reports_->ask(frage, code);
+  show(frage);
+  readc(frage.kmax(), code);
+}
+
+Code ConsoleDialogue::choose(const Frage& frage) {
+  if (reports_ != nullptr) reports_->choose(frage);
+  show(frage);
+  const auto kmax = static_cast<std::uint64_t>(frage.kmax());
+  for (;;) {
+    end_line();
+    write_line(
+        (LineBuilder() << "Ihre Antwort (1 bis " << kmax << ", 0 = Ende):").text());
+    std::array<char, kReplyWidth> field;
+    read_reply(field);
+    const Code answer = choice(field, frage.kmax());
+    if (answer >= 0) return answer;
+    write_line(
+        (LineBuilder() << "Bitte eine Zahl von 1 bis " << kmax << " eingeben (0 = Ende).")
+            .text());
+  }
+}
+
+void ConsoleDialogue::duty(const Pflicht& p) {
+  if (reports_ != nullptr) reports_->duty(p);
+}
+
+void ConsoleDialogue::verdict(const Pflicht& p) {
+  if (reports_ != nullptr) reports_->verdict(p);
+}
+
+void ConsoleDialogue::assume(std::string_view satz) {
+  if (reports_ != nullptr) reports_->assume(satz);
 }
 
 void ConsoleDialogue::readc(Code kmax, Code& kkk) {
@@ -142,7 +229,7 @@ void ConsoleDialogue::readc(Code kmax, Code& kkk) {
       throw ProgramEnd{kStatusFailure, c.diagnostic};
     if (c.kind == Conversion::Kind::kValue) kkk = c.value;
     if (kkk <= 0) {
-      line("#################### Ende des Programms ############");
+      write_line("#################### Ende des Programms ############");
       throw ProgramEnd{kStatusQuit, {}};
     }
     if (kkk <= kmax) break;

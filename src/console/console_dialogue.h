@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "console/dialogue.h"
 #include "console/line_reader.h"
 #include "console/reply.h"
+#include "console/reports.h"
 #include "console/terminal.h"
+#include "core/dialogue.h"
 
 namespace ausweich {
 
@@ -18,7 +19,8 @@ namespace ausweich {
 /// Output is collected and handed to the terminal in one piece before every
 /// read, so each screen arrives whole and nothing stays unseen while the
 /// program waits. The program ends only here (or in the terminal, on an
-/// interrupt) by throwing ProgramEnd.
+/// interrupt) by throwing ProgramEnd. Where the terminal takes reports, every
+/// call is reported there too, before the console acts on it.
 class ConsoleDialogue final : public Dialogue {
  public:
   explicit ConsoleDialogue(Terminal& terminal);
@@ -31,11 +33,17 @@ class ConsoleDialogue final : public Dialogue {
   /// Writes the question, its empty line and its menu, then reads the answer
   /// with `readc`.
   void ask(const Frage& frage, Code& code) override;
-  /// The console shows a verdict by its lines alone.
-  void verdict(const Verdict&) override {}
-
   /// Waits for Enter: reads one input line and discards it.
+  void wait_enter(const Pause& pause) override;
   void wait_enter();
+  /// Writes the question, its empty line and its menu (where it has none,
+  /// its answers' labels, numbered), then asks for a number from 0 to its
+  /// highest answer until one comes.
+  Code choose(const Frage& frage) override;
+  void duty(const Pflicht& p) override;
+  void verdict(const Pflicht& p) override;
+  void assume(std::string_view satz) override;
+
   /// The answer reader: shows `kkk` as the default, reads a reply and stores
   /// an answer from 1 to `kmax` in `kkk`; Enter alone keeps `kkk` unchecked.
   /// Refuses answers above `kmax` and asks again; ends the program on an
@@ -49,13 +57,18 @@ class ConsoleDialogue final : public Dialogue {
   void flush();
 
  private:
+  /// A message line of the console's own (menus, prompts, refusals), which
+  /// is not reported.
+  void write_line(std::string_view text);
   void put(std::string_view bytes);
   void put_number(std::int64_t n, std::size_t width);
   void end_line();
   void prompt(Code deflt);
   void refuse(Code value);
+  void show(const Frage& frage);
 
   Terminal& terminal_;
+  Reports* reports_;
   LineReader reader_;
   std::string_view line_end_;
   bool input_end_met_ = false;  // an Enter wait ran into the end of input
@@ -76,7 +89,8 @@ class ConsoleProgram {
 
 /// Runs `program` on a console dialogue over `terminal` until it ends:
 /// flushes the screen, writes the diagnostic, if any, and returns the exit
-/// status. The one place where the end of the program is caught.
+/// status. The one place where the end of the program is caught; the web
+/// edition allows only this function to catch (by its name, in the build).
 int run_dialogue(Terminal& terminal, ConsoleProgram& program);
 
 }  // namespace ausweich

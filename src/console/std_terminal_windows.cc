@@ -41,9 +41,26 @@ struct ControlRequests {
   CONDITION_VARIABLE changed = CONDITION_VARIABLE_INIT;
   bool waiting_for_input = false;
   std::string_view pending;  // the line to write, empty while none
+  UINT replaced_code_page =
+      0;  // the console's output code page before ours, 0: untouched
 };
 
 constinit ControlRequests requests;
+
+/// The training writes its umlauts in UTF-8: the console shows them so while
+/// the program runs, and gets its own code page back at every end.
+void use_utf8_output() {
+  const UINT previous = GetConsoleOutputCP();
+  if (previous != 0 && previous != CP_UTF8 && SetConsoleOutputCP(CP_UTF8)) {
+    requests.replaced_code_page = previous;
+  }
+}
+
+void restore_output_code_page() {
+  if (requests.replaced_code_page == 0) return;
+  SetConsoleOutputCP(requests.replaced_code_page);
+  requests.replaced_code_page = 0;
+}
 
 std::string_view line_for(DWORD event) {
   switch (event) {
@@ -73,6 +90,7 @@ BOOL WINAPI on_control(DWORD event) {
   // The dialogue is blocked in its read and holds no output back; the lock
   // stays taken so that it cannot go on after the read returns.
   write_diagnostic(requests.pending);
+  restore_output_code_page();
   ExitProcess(kStatusInterrupt);
 }
 
@@ -101,10 +119,14 @@ class WindowsTerminal final : public Terminal {
       : in_(GetStdHandle(STD_INPUT_HANDLE)),
         out_(GetStdHandle(STD_OUTPUT_HANDLE)),
         console_input_(is_console(in_)) {
+    use_utf8_output();
     SetConsoleCtrlHandler(on_control, TRUE);
   }
 
-  ~WindowsTerminal() override { SetConsoleCtrlHandler(on_control, FALSE); }
+  ~WindowsTerminal() override {
+    SetConsoleCtrlHandler(on_control, FALSE);
+    restore_output_code_page();
+  }
 
   std::size_t read(char* buf, std::size_t n) override {
     const DWORD wanted = n > 0x10000 ? 0x10000 : static_cast<DWORD>(n);

@@ -5,6 +5,8 @@
 
 namespace ausweich {
 
+class Reports;
+
 /// The byte streams behind the console dialogue: the user's input, the screen
 /// and the channel for diagnostics. The real one is bound to the process's
 /// standard streams; tests and fuzzers use an in-memory one.
@@ -25,6 +27,10 @@ class Terminal {
 
   /// The line end that this platform's console expects.
   virtual std::string_view line_end() const { return "\n"; }
+
+  /// Where the dialogue reports each screen as data, for a face that shows
+  /// more than the screen; none for a plain console.
+  virtual Reports* reports() { return nullptr; }
 };
 
 }  // namespace ausweich

@@ -1,18 +1,32 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <span>
-#include <string_view>
 
-#include "situation/situation.h"
+#include "core/line_builder.h"
 #include "training/drawn_run.h"
 
 namespace ausweich {
 
-/// The situation of an encounter as a skipper would describe it, one line
-/// per answer that its analysis asked for (types and lengths, sea area,
-/// positions, visibility, overtaking, courses, wind), in the order asked.
-/// Writes at most `zeilen.size()` lines and returns how many.
-std::size_t beschreibung(const Situation& s, const DrawnRun& run,
-                         std::span<std::string_view> zeilen);
+/// The situation of an encounter as a skipper would describe it: one line per
+/// answer that its analysis asked for, in the order asked, in the words of
+/// the answer tables (the length of a vessel joins the line of her type),
+/// then the assumption the analysis made, if any.
+class Lagebeschreibung {
+ public:
+  /// `run` must be complete: every answer lies in its menu.
+  explicit Lagebeschreibung(const DrawnRun& run);
+
+  /// The lines, at most one per question and one more.
+  std::size_t size() const { return anzahl_; }
+  std::string_view operator[](std::size_t i) const { return zeilen_[i].text(); }
+
+ private:
+  LineBuilder& neue_zeile();
+
+  std::array<LineBuilder, DrawnRun::kMaxQuestions + 1> zeilen_;
+  std::size_t anzahl_ = 0;
+};
 
 }  // namespace ausweich

@@ -6,7 +6,7 @@
 namespace ausweich {
 namespace {
 
-constexpr std::size_t kKlassen = static_cast<std::size_t>(Pflicht::allgemein);
+constexpr std::size_t kKlassenzahl = std::size(kKlassen);
 constexpr std::size_t kRegime = 2;  // the waterways, then the high seas
 
 /// The encounters of one regime and class of verdict.
@@ -16,12 +16,12 @@ struct Fach {
 
 Fach fach(const Begegnung& b) {
   return {b.kvr == seeschifffahrtsstrassen ? 0u : 1u,
-          static_cast<std::size_t>(b.pflicht)};
+          static_cast<std::size_t>(b.klasse) - 1};
 }
 
 /// How many encounters each regime and class has.
 struct Zaehler final : Besucher {
-  std::array<std::array<std::size_t, kKlassen>, kRegime> anzahl{};
+  std::array<std::array<std::size_t, kKlassenzahl>, kRegime> anzahl{};
   void besuche(const Begegnung& b) override {
     const Fach f = fach(b);
     ++anzahl[f.regime][f.klasse];
@@ -58,7 +58,7 @@ class Plan {
 
  private:
   struct Deck {
-    std::array<std::size_t, 2 * kKlassen> karten{};
+    std::array<std::size_t, 2 * kKlassenzahl> karten{};
     std::size_t size = 0;
   };
 
@@ -89,11 +89,11 @@ class Plan {
   /// A new deck of the classes that regime `r` still has.
   void mische(std::size_t r) {
     Deck& deck = deck_[r];
-    for (std::size_t klasse = 0; klasse < kKlassen; ++klasse) {
+    for (std::size_t klasse = 0; klasse < kKlassenzahl; ++klasse) {
       if (frei({r, klasse}) == 0) continue;
       deck.karten[deck.size++] = klasse;
-      const Pflicht p = static_cast<Pflicht>(klasse);
-      if (p == Pflicht::a_weicht_aus || p == Pflicht::b_weicht_aus) {
+      const auto k = static_cast<Klasse>(klasse + 1);
+      if (k == Klasse::a_muss_ausweichen || k == Klasse::b_muss_ausweichen) {
         deck.karten[deck.size++] = klasse;
       }
     }
@@ -124,7 +124,7 @@ struct Sammler final : Besucher {
   }
   std::span<const Wahl> wahl;
   Ziehung& ziehung;
-  std::array<std::array<std::size_t, kKlassen>, kRegime> gesehen{};
+  std::array<std::array<std::size_t, kKlassenzahl>, kRegime> gesehen{};
 };
 
 }  // namespace

@@ -5,18 +5,35 @@ namespace ausweich {
 void DrawnRun::ask(const Frage& frage, Code& code) {
   end_section();
   const Code value = !decided_ && asked_ < given_.size() ? given_[asked_] : 1;
-  if (value < 1 || value > frage.kmax) overflow_ = true;  // no answer of this menu
+  if (value < 1 || value > frage.kmax()) overflow_ = true;  // no answer of this menu
   if (asked_ == answers_.size()) {
     overflow_ = true;
   } else {
-    answers_[asked_++] = {&code, value, frage.kmax, decided_};
+    answers_[asked_++] = {&frage, value, decided_};
   }
   code = value;
 }
 
-void DrawnRun::verdict(const Verdict& v) {
-  verdict_ = v;
+Code DrawnRun::choose(const Frage&) {
+  overflow_ = true;
+  return 0;
+}
+
+void DrawnRun::duty(const Pflicht& p) {
+  if (duty_count_ == duties_.size()) {
+    overflow_ = true;
+    return;
+  }
+  duties_[duty_count_++] = p;
+}
+
+void DrawnRun::verdict(const Pflicht& p) {
+  verdict_ = p;
   decided_ = true;
+}
+
+void DrawnRun::assume(std::string_view satz) {
+  assumption_ = satz;
 }
 
 void DrawnRun::keep(Line l) {

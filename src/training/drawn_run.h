@@ -5,26 +5,27 @@
 #include <span>
 #include <string_view>
 
-#include "console/dialogue.h"
+#include "core/dialogue.h"
 
 namespace ausweich {
 
 /// The dialogue of an analysis that is answered from a list of answers
 /// instead of the keyboard, as the training mode runs it. Questions are
 /// answered silently; of the rest the analysis writes, the lines are kept,
-/// in the sections that stood between its questions and screen clears.
-/// Questions after the verdict offer further information and are declined
-/// (answered 1).
+/// in the sections that stood between its questions and screen clears, and
+/// the duties and assumptions it reports are kept beside them. Questions
+/// after the verdict offer further information and are declined (answered 1).
 class DrawnRun final : public Dialogue {
  public:
   /// The most questions one analysis asks, with room to spare.
   static constexpr std::size_t kMaxQuestions = 24;
+  /// The most duties one analysis reports, the verdict included.
+  static constexpr std::size_t kMaxDuties = 4;
 
   /// One question as it was answered.
   struct Answer {
-    const Code* code;  // the code it set
+    const Frage* frage;
     Code value;
-    Code kmax;
     bool after_verdict;  // declined further information, not part of the encounter
   };
 
@@ -42,20 +43,30 @@ class DrawnRun final : public Dialogue {
   void empty() override { keep({false, {}}); }
   void clear(int) override { end_section(); }
   void ask(const Frage& frage, Code& code) override;
-  void verdict(const Verdict& v) override;
+  /// An analysis never waits for Enter; a run that does is not trusted.
+  void wait_enter(const Pause&) override { overflow_ = true; }
+  /// Nor does it let anyone choose.
+  Code choose(const Frage&) override;
+  void duty(const Pflicht& p) override;
+  void verdict(const Pflicht& p) override;
+  void assume(std::string_view satz) override;
 
   std::span<const Answer> answers() const { return {answers_.data(), asked_}; }
   /// The verdict, once reported.
   bool decided() const { return decided_; }
-  const Verdict& reported() const { return verdict_; }
+  const Pflicht& reported() const { return verdict_; }
+  /// The other duties, in the order reported.
+  std::span<const Pflicht> duties() const { return {duties_.data(), duty_count_}; }
+  /// The assumption the analysis made, if any.
+  std::string_view assumption() const { return assumption_; }
   /// What the analysis wrote besides its questions: the sections between
   /// questions and screen clears that hold a message line, each without the
   /// empty lines around it; the last one holds the verdict. Puts at most
   /// `out.size()` of them into `out` and returns how many.
   std::size_t sections(std::span<std::span<const Line>> out) const;
   /// False when an answer given lay outside its menu, or more questions were
-  /// asked or more lines written than there is room for; nothing of such a
-  /// run can be trusted.
+  /// asked, duties reported or lines written than there is room for; nothing
+  /// of such a run can be trusted.
   bool complete() const { return !overflow_; }
 
  private:
@@ -69,9 +80,12 @@ class DrawnRun final : public Dialogue {
   std::array<std::size_t, 16> section_ends_{};  // where each section ends in kept_
   std::size_t kept_count_ = 0;
   std::size_t sections_ = 0;
+  std::array<Pflicht, kMaxDuties> duties_{};
+  std::size_t duty_count_ = 0;
+  std::string_view assumption_;
   bool decided_ = false;
   bool overflow_ = false;
-  Verdict verdict_{Pflicht::allgemein, {}};
+  Pflicht verdict_{};
 };
 
 }  // namespace ausweich

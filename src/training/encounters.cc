@@ -13,7 +13,7 @@ bool als_begegnung(const DrawnRun& run, Code kvr, Begegnung& b) {
   for (const DrawnRun::Answer& a : run.answers()) {
     b.antworten[b.anzahl++] = static_cast<std::uint8_t>(a.value);
   }
-  b.pflicht = run.reported().pflicht;
+  b.klasse = klasse(run.reported());
   b.kvr = kvr;
   return true;
 }
@@ -34,8 +34,9 @@ struct Pfad {
   /// the last answer that can still grow grows, everything after it is
   /// dropped. Declined questions never vary. False when every way is done.
   bool weiter() {
-    while (laenge > 0 && (schritte[laenge - 1].after_verdict ||
-                          schritte[laenge - 1].value >= schritte[laenge - 1].kmax)) {
+    while (laenge > 0 &&
+           (schritte[laenge - 1].after_verdict ||
+            schritte[laenge - 1].value >= schritte[laenge - 1].frage->kmax())) {
       --laenge;
     }
     if (laenge == 0) return false;
@@ -63,7 +64,7 @@ void jede_begegnung(Besucher& besucher) {
     const Wiedergabe w(std::span<const Code>(antworten.data(), pfad.laenge));
     pfad.folge(w.run);
     Begegnung b;
-    if (als_begegnung(w.run, w.situation.kvr, b) && b.pflicht != Pflicht::allgemein) {
+    if (als_begegnung(w.run, w.situation.kvr, b) && b.klasse != Klasse::keine) {
       besucher.besuche(b);
     }
   } while (pfad.weiter());

@@ -6,8 +6,8 @@
 #include <span>
 
 #include "analysis/visibility_guidance.h"
-#include "console/verdict.h"
-#include "situation/situation.h"
+#include "core/situation.h"
+#include "core/verdict.h"
 #include "training/drawn_run.h"
 
 namespace ausweich {
@@ -18,8 +18,8 @@ namespace ausweich {
 struct Begegnung {
   std::array<std::uint8_t, DrawnRun::kMaxQuestions> antworten{};
   std::uint8_t anzahl = 0;
-  Pflicht pflicht = Pflicht::allgemein;
-  Code kvr = hohe_see;  // the regime it starts in
+  Klasse klasse = Klasse::keine;  // the class of its verdict
+  Code kvr = hohe_see;            // the regime it starts in
 
   std::span<const std::uint8_t> replies() const { return {antworten.data(), anzahl}; }
 };

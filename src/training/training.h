@@ -1,17 +1,38 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
-#include "console/terminal.h"
+#include "core/dialogue.h"
+#include "training/draw.h"
 
 namespace ausweich {
 
-/// The training mode on `terminal`: `anzahl` encounters drawn at random (the
-/// same ones for the same seed), each described in plain words; the learner
-/// says who must give way, and the advisor's own verdict explains the answer.
-/// Ends with the score and the rules that were missed, status 0; an answer of
-/// 0 ends it early the same way. The end of input and an interrupt end it as
-/// they end the advisor, after the score so far. Returns the exit status.
-int uebung(Terminal& terminal, int anzahl, std::uint64_t seed);
+/// The training mode: `anzahl` encounters drawn at random (the same ones for
+/// the same seed), each described in plain words; the learner says what
+/// holds, and the advisor's own verdict explains the answer. A face runs it
+/// on its dialogue and shows the score however the run ended.
+class Uebung {
+ public:
+  Uebung(int anzahl, std::uint64_t seed);
+
+  /// Runs the training until every encounter is answered or the learner ends
+  /// it with 0.
+  void run(Dialogue& d);
+  /// The score so far and the rules that were missed.
+  void ergebnis(Dialogue& d) const;
+
+ private:
+  bool lage(Dialogue& d, const Begegnung& b);
+  void aufloesung(Dialogue& d, const Begegnung& b, const Wiedergabe& w, Code antwort);
+
+  std::uint64_t seed_;
+  Ziehung ziehung_;
+  std::size_t gestellt_ = 0;
+  std::size_t richtige_ = 0;
+  std::array<std::string_view, kMaxLagen> verpasst_{};  // the rule of each wrong answer
+  std::size_t falsche_ = 0;
+};
 
 }  // namespace ausweich

@@ -148,7 +148,7 @@ test('training: a seeded run chosen by the address, then the mode buttons', asyn
   const want = h.runNative(binary, Buffer.from(lines.map((line) => line + '\n').join('')), args);
   assert.equal(want.status, 0);
   assert.ok(want.out.includes(' Im Berater nachvollziehen: Enter, Enter, '));
-  assert.ok(want.out.includes(' Bitte eine Zahl von 1 bis 5 eingeben (0 = Ende).'));
+  assert.ok(want.out.includes(' Bitte eine Zahl von 1 bis 6 eingeben (0 = Ende).'));
   h.assertSameRun(await h.pageRun(page), want, 'training');
   assert.equal(await page.textContent('#end-message'), 'Übung beendet.');
   // The replay line is longer than the screen is wide: it goes on in the

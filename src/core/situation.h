@@ -1,6 +1,8 @@
 #pragma once
 
-#include "console/question.h"
+#include <cstdint>
+
+#include "core/question.h"
 
 namespace ausweich {
 
@@ -136,6 +138,16 @@ struct Situation {
 enum Analyseweg : Code {
   kvr_direkt = 1,        // from the sea-area question
   ueber_seeschstro = 2,  // handed over by the waterways regime
+};
+
+/// Where A sees B when two power-driven vessels meet and neither overtakes.
+/// The advisor does not ask it (it states rules 14 and 15 in general); the
+/// training draws it and says it, and the pictures place B by it.
+enum class Peilung : std::uint8_t {
+  offen,                   // not known
+  recht_voraus_gegenkurs,  // B right ahead on the opposite course
+  kreuzt_von_stb,          // B crosses from starboard
+  kreuzt_von_bb,           // B crosses from port
 };
 
 /// Whether a vessel counts as small where the rules ask small vessels not to

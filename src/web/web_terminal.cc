@@ -1,4 +1,4 @@
-#include "console/web_terminal.h"
+#include "web/web_terminal.h"
 
 #include <emscripten.h>
 

@@ -1,4 +1,4 @@
-#include "console/null_terminal.h"
+#include "null_terminal.h"
 
 #include <algorithm>
 #include <cstring>

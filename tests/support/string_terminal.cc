@@ -1,4 +1,4 @@
-#include "console/string_terminal.h"
+#include "string_terminal.h"
 
 #include <algorithm>
 #include <cstring>

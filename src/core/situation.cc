@@ -1,4 +1,4 @@
-#include "situation/situation.h"
+#include "core/situation.h"
 
 namespace ausweich {
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string_view>
+
+#include "core/dialogue.h"
+
+namespace ausweich {
+
+/// What a face beside the console screen learns of each screen, as data: the
+/// web page builds its cards from it. The console dialogue tells it
+/// everything the program tells the dialogue, each question and wait before
+/// the console reads; it never answers. Every call does nothing unless
+/// overridden.
+class Reports {
+ public:
+  virtual ~Reports() = default;
+
+  virtual void line(std::string_view) {}
+  virtual void empty() {}
+  /// A question about to be read, with the default it offers.
+  virtual void ask(const Frage&, Code) {}
+  virtual void wait_enter(const Pause&) {}
+  /// A choice without a default about to be read.
+  virtual void choose(const Frage&) {}
+  virtual void duty(const Pflicht&) {}
+  virtual void verdict(const Pflicht&) {}
+  virtual void assume(std::string_view) {}
+};
+
+}  // namespace ausweich
