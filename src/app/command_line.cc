@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 
 #include "console/advisor.h"
 #include "console/program_end.h"
 #include "console/training_console.h"
+#include "training/draw.h"
 
 namespace ausweich {
 namespace {
@@ -75,6 +77,69 @@ bool wert_von(std::string_view arg, Argumente args, std::size_t& i,
   return true;
 }
 
+/// The usage text and the version answer whatever else the command line holds.
+Aufruf::Art vorrang(Argumente args) {
+  Aufruf::Art art = Aufruf::Art::beraten;
+  for (const std::string_view arg : args) {
+    if (arg == "--help" || arg == "-h") return Aufruf::Art::hilfe;
+    if (arg == "--version") art = Aufruf::Art::version;
+  }
+  return art;
+}
+
+/// An option of the training that takes a whole number.
+struct Zahloption {
+  std::string_view name;
+  std::uint64_t min, max;
+  std::string_view fehlt;   // the error without a value
+  std::string_view falsch;  // the error with a wrong one, which follows it
+  void (*setze)(Aufruf& a, std::uint64_t wert);
+};
+
+constexpr Zahloption kZahloptionen[] = {
+    {"--anzahl", 1, kMaxLagen, "--anzahl braucht eine Zahl",
+     "--anzahl braucht eine Zahl von 1 bis 100, nicht",
+     [](Aufruf& a, std::uint64_t n) { a.anzahl = static_cast<int>(n); }},
+    {"--seed", 0, UINT64_MAX, "--seed braucht eine Zahl",
+     "--seed braucht eine ganze Zahl ab 0, nicht",
+     [](Aufruf& a, std::uint64_t n) {
+       a.seed = n;
+       a.mit_seed = true;
+     }},
+};
+
+/// The option that `arg` names, alone or before "=", or none.
+const Zahloption* zahloption(std::string_view arg) {
+  const std::string_view name(arg.data(), std::min(arg.size(), arg.find('=')));
+  for (const Zahloption& o : kZahloptionen) {
+    if (o.name == name) return &o;
+  }
+  return nullptr;
+}
+
+Aufruf unbekannt(std::string_view arg) {
+  if (arg.starts_with("-") && arg != "-") return fehler("unbekannte Option", arg);
+  return fehler("unerwartetes Argument", arg);
+}
+
+/// Reads the value of `option`, which stands in `args[i]` after "=" or in the
+/// next argument, into `a`; on a fault `a` becomes the error and the result
+/// is false.
+bool lies_zahl(const Zahloption& option, Argumente args, std::size_t& i, Aufruf& a) {
+  std::string_view wert;
+  std::uint64_t n = 0;
+  if (!wert_von(args[i], args, i, wert)) {
+    a = fehler(option.fehlt);
+    return false;
+  }
+  if (!zahl(wert, n) || n < option.min || n > option.max) {
+    a = fehler(option.falsch, wert);
+    return false;
+  }
+  option.setze(a, n);
+  return true;
+}
+
 void schreibe(Terminal& terminal, std::string_view zeile) {
   const std::string_view ende = terminal.line_end();
   terminal.write(zeile.data(), zeile.size());
@@ -85,40 +150,19 @@ void schreibe(Terminal& terminal, std::string_view zeile) {
 
 Aufruf lies_aufruf(Argumente args) {
   Aufruf a;
-  // The usage text and the version answer whatever else the command line holds.
-  for (const std::string_view arg : args) {
-    if (arg == "--help" || arg == "-h") a.art = Aufruf::Art::hilfe;
-    if (arg == "--version" && a.art != Aufruf::Art::hilfe) a.art = Aufruf::Art::version;
-  }
+  a.art = vorrang(args);
   if (a.art != Aufruf::Art::beraten) return a;
-
-  bool nur_uebung = false;  // --anzahl or --seed given
+  bool nur_uebung = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    const std::string_view name(arg.data(), std::min(arg.size(), arg.find('=')));
-    std::string_view wert;
-    std::uint64_t n = 0;
     if (arg == "--uebung") {
       a.art = Aufruf::Art::ueben;
-    } else if (name == "--anzahl") {
-      if (!wert_von(arg, args, i, wert)) return fehler("--anzahl braucht eine Zahl");
-      if (!zahl(wert, n) || n < 1 || n > 100) {
-        return fehler("--anzahl braucht eine Zahl von 1 bis 100, nicht", wert);
-      }
-      a.anzahl = static_cast<int>(n);
-      nur_uebung = true;
-    } else if (name == "--seed") {
-      if (!wert_von(arg, args, i, wert)) return fehler("--seed braucht eine Zahl");
-      if (!zahl(wert, n))
-        return fehler("--seed braucht eine ganze Zahl ab 0, nicht", wert);
-      a.seed = n;
-      a.mit_seed = true;
-      nur_uebung = true;
-    } else if (arg.starts_with("-") && arg != "-") {
-      return fehler("unbekannte Option", arg);
-    } else {
-      return fehler("unerwartetes Argument", arg);
+      continue;
     }
+    const Zahloption* option = zahloption(arg);
+    if (option == nullptr) return unbekannt(arg);
+    if (!lies_zahl(*option, args, i, a)) return a;
+    nur_uebung = true;
   }
   if (nur_uebung && a.art != Aufruf::Art::ueben) {
     return fehler("--anzahl und --seed gelten nur mit --uebung");
