@@ -187,7 +187,8 @@ constexpr Zeile kRegel9[] = {
        return l.a <= im_fw_nicht_folgend && l.b <= im_fw_nicht_folgend;
      },
      kKvr},
-    // 9.10: any other case (both following, or a kept 4) writes no verdict line.
+    // 9.10: any other case (both following, or an im_fw_deutlich_folgend kept
+    // from the waterways regime) writes no verdict line.
 };
 
 // Rule 10, traffic separation schemes: a, b are kavt, kbvt.

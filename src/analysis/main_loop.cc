@@ -113,27 +113,31 @@ constexpr std::string_view kTitelText[] = {
     "und auf Hoher See (Kollisionsverhütungsregeln, KVR)",
 };
 
+constexpr std::string_view kTitel[] = {
+    "                                           [v_4]",
+    "             Ausweichregeln  ",
+    "       fuer Segel- oder Motor-Schiffe ",
+    "",
+    "             im Bereich der ",
+    "",
+    "******************************************************",
+    "     FAHRWASSER & SEESCHIFFFAHRTSSTRASSEN, ",
+    "     ( => SeeSchifffahrtsStrassenOrdnung )",
+    "******************************************************",
+    "",
+    "            sowie im Bereich der ",
+    "",
+    "######################################################",
+    "                HOHEN SEE ",
+    "     ( => Kollisionsverhuetungsregeln, KVR )",
+    "######################################################",
+    "",
+    "",
+    "                                      <[enter]...> ",
+};
+
 void titel(Dialogue& d) {
-  d.line("                                           [v_4]");
-  d.line("             Ausweichregeln  ");
-  d.line("       fuer Segel- oder Motor-Schiffe ");
-  d.empty();
-  d.line("             im Bereich der ");
-  d.empty();
-  d.line("******************************************************");
-  d.line("     FAHRWASSER & SEESCHIFFFAHRTSSTRASSEN, ");
-  d.line("     ( => SeeSchifffahrtsStrassenOrdnung )");
-  d.line("******************************************************");
-  d.empty();
-  d.line("            sowie im Bereich der ");
-  d.empty();
-  d.line("######################################################");
-  d.line("                HOHEN SEE ");
-  d.line("     ( => Kollisionsverhuetungsregeln, KVR )");
-  d.line("######################################################");
-  d.empty();
-  d.empty();
-  d.line("                                      <[enter]...> ");
+  d.block(textblock<kTitel>());
   d.wait_enter({Halt::titel, "Ausweichregeln", kTitelText});
 }
 
@@ -146,31 +150,39 @@ constexpr std::string_view kInfoText[] = {
     "Ohne jede Gewähr, mit Vorsicht zu gebrauchen.",
 };
 
+constexpr std::string_view kInfo[] = {
+    "-----------------------------------------------------",
+    "Info:  Prinzip der Situationsanalyse:",
+    "",
+    "1) Ident A, B (A=Segel/Motor-Schiff, B=beliebig)",
+    "2) SeeSchifffahrtsStrassenOrdnung:",
+    "      (KVR#9); #23, #24, #25(2,4,5)",
+    "3) KVR:",
+    "      KVR#9,10,19,13,12,18,14,15",
+    "",
+    "(Begegnungen z.B. von 2 Fischern werden analog",
+    "zur Begegnung von 2 Motor-Schiffen behandelt).",
+    "-----------------------------------------------------",
+    "NOTE:  No guarantee whatsoever, handle with care !!!",
+    "",
+    "    <...Hit RETURN to continue>",
+};
+
 void info(Dialogue& d) {
-  d.line("-----------------------------------------------------");
-  d.line("Info:  Prinzip der Situationsanalyse:");
-  d.empty();
-  d.line("1) Ident A, B (A=Segel/Motor-Schiff, B=beliebig)");
-  d.line("2) SeeSchifffahrtsStrassenOrdnung:");
-  d.line("      (KVR#9); #23, #24, #25(2,4,5)");
-  d.line("3) KVR:");
-  d.line("      KVR#9,10,19,13,12,18,14,15");
-  d.empty();
-  d.line("(Begegnungen z.B. von 2 Fischern werden analog");
-  d.line("zur Begegnung von 2 Motor-Schiffen behandelt).");
-  d.line("-----------------------------------------------------");
-  d.line("NOTE:  No guarantee whatsoever, handle with care !!!");
-  d.empty();
-  d.line("    <...Hit RETURN to continue>");
+  d.block(textblock<kInfo>());
   d.wait_enter({Halt::info, "Prinzip der Situationsanalyse", kInfoText});
 }
 
+constexpr std::string_view kEndeDerAnalyse[] = {
+    "",
+    "",
+    "            <=== ENDE der ANALYSE ===>",
+    "",
+    "                                       [enter]....",
+};
+
 void ende_der_analyse(Dialogue& d) {
-  d.empty();
-  d.empty();
-  d.line("            <=== ENDE der ANALYSE ===>");
-  d.empty();
-  d.line("                                       [enter]....");
+  d.block(textblock<kEndeDerAnalyse>());
   d.wait_enter({Halt::ende_der_analyse, "Ende der Analyse", {}});
 }
 

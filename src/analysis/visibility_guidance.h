@@ -7,8 +7,9 @@ namespace ausweich {
 /// The guidance that follows the rule 19 verdict in restricted visibility:
 /// what to do on hearing a fog signal with only a listening watch, or which
 /// course change to make on radar. Its two answers are the only values kept
-/// between calls; they live as long as this object, start at 1 and come back
-/// as the defaults of their questions.
+/// between calls; they live as long as this object, start at
+/// keine_zusatzinfo and hoerwache and come back as the defaults of their
+/// questions.
 class VisibilityGuidance {
  public:
   /// `j0`: whether the skipper wants the additional information.

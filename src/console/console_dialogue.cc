@@ -42,7 +42,18 @@ ConsoleDialogue::ConsoleDialogue(Terminal& terminal)
     : terminal_(terminal),
       reports_(terminal.reports()),
       reader_(terminal),
-      line_end_(terminal.line_end()) {}
+      line_end_(terminal.line_end()) {
+  // The prompt's fixed parts, with this console's line ends, assembled once:
+  // every question writes them.
+  LineBuilder head;
+  head << line_end_
+       << " =====================================================" << line_end_
+       << "        [Default: ";
+  prompt_head_ = head;
+  LineBuilder tail;
+  tail << "]    Input=" << line_end_;
+  prompt_tail_ = tail;
+}
 
 void ConsoleDialogue::put(std::string_view bytes) {
   if (bytes.size() > out_.size() - used_) flush();
@@ -64,11 +75,15 @@ void ConsoleDialogue::put_number(std::int64_t n, std::size_t width) {
     u /= 10;
   } while (u != 0);
   if (negative) digits[sizeof digits - 1 - len++] = '-';
-  for (std::size_t i = len; i < width; ++i) put(" ");
+  while (len < width && len < sizeof digits) digits[sizeof digits - 1 - len++] = ' ';
   put({digits + sizeof digits - len, len});
 }
 
 void ConsoleDialogue::end_line() {
+  if (line_end_.size() == 1 && used_ < out_.size()) {
+    out_[used_++] = line_end_[0];
+    return;
+  }
   put(line_end_);
 }
 
@@ -97,8 +112,29 @@ void ConsoleDialogue::write_line(std::string_view text) {
   char* to = out_.data() + used_;
   to[0] = ' ';
   std::memcpy(to + 1, text.data(), text.size());
-  std::memcpy(to + 1 + text.size(), line_end_.data(), line_end_.size());
+  if (line_end_.size() == 1) {
+    to[n - 1] = line_end_[0];
+  } else {
+    std::memcpy(to + 1 + text.size(), line_end_.data(), line_end_.size());
+  }
   used_ += n;
+}
+
+void ConsoleDialogue::block(const Textblock& b) {
+  if (line_end_ != "\n") {
+    Dialogue::block(b);
+    return;
+  }
+  if (reports_ != nullptr) {
+    for (const std::string_view zeile : b.zeilen) {
+      if (zeile.empty()) {
+        reports_->empty();
+      } else {
+        reports_->line(zeile);
+      }
+    }
+  }
+  put(b.zusammen);
 }
 
 void ConsoleDialogue::empty() {
@@ -138,12 +174,9 @@ void ConsoleDialogue::wait_enter() {
 }
 
 void ConsoleDialogue::prompt(Code deflt) {
-  end_line();
-  write_line("=====================================================");
-  put("        [Default: ");
+  put(prompt_head_.text());
   put_number(deflt, 3);
-  put("]    Input=");
-  end_line();
+  put(prompt_tail_.text());
 }
 
 void ConsoleDialogue::refuse(Code value) {

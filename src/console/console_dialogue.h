@@ -10,6 +10,7 @@
 #include "console/reports.h"
 #include "console/terminal.h"
 #include "core/dialogue.h"
+#include "core/line_builder.h"
 
 namespace ausweich {
 
@@ -30,6 +31,8 @@ class ConsoleDialogue final : public Dialogue {
   void line(std::string_view text) override;
   void empty() override;
   void clear(int n) override;
+  /// Copies the assembled block where the console ends its lines as it does.
+  void block(const Textblock& b) override;
   /// Writes the question, its empty line and its menu, then reads the answer
   /// with `readc`.
   void ask(const Frage& frage, Code& code) override;
@@ -71,6 +74,8 @@ class ConsoleDialogue final : public Dialogue {
   Reports* reports_;
   LineReader reader_;
   std::string_view line_end_;
+  LineBuilder prompt_head_;     // the empty line, the rule and "[Default: "
+  LineBuilder prompt_tail_;     // "]    Input=" and the line end
   bool input_end_met_ = false;  // an Enter wait ran into the end of input
   std::array<char, 16384> out_;
   std::size_t used_ = 0;

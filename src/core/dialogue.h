@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/question.h"
+#include "core/text_block.h"
 #include "core/verdict.h"
 
 namespace ausweich {
@@ -42,6 +43,16 @@ class Dialogue {
   virtual void clear(int n) = 0;
   /// The screen clear between the screens: 30 empty lines.
   void spaces() { clear(30); }
+  /// Fixed lines written together: as many message lines and empty lines.
+  virtual void block(const Textblock& b) {
+    for (const std::string_view zeile : b.zeilen) {
+      if (zeile.empty()) {
+        empty();
+      } else {
+        line(zeile);
+      }
+    }
+  }
 
   /// Asks `frage`, offering the value of `code` as the default, and stores the
   /// answer, from 1 to `frage.kmax()`, in `code` (the default may stand as it

@@ -14,7 +14,8 @@ namespace ausweich {
 /// answered silently; of the rest the analysis writes, the lines are kept,
 /// in the sections that stood between its questions and screen clears, and
 /// the duties and assumptions it reports are kept beside them. Questions
-/// after the verdict offer further information and are declined (answered 1).
+/// after the verdict offer further information and are declined (answered
+/// with their first answer, "no").
 class DrawnRun final : public Dialogue {
  public:
   /// The most questions one analysis asks, with room to spare.
