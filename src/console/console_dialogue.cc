@@ -137,6 +137,11 @@ void ConsoleDialogue::block(const Textblock& b) {
   put(b.zusammen);
 }
 
+void ConsoleDialogue::say(Zeilenart art, std::string_view text) {
+  if (reports_ != nullptr) reports_->say(art, text);
+  write_line(text);
+}
+
 void ConsoleDialogue::empty() {
   if (reports_ != nullptr) reports_->empty();
   end_line();
@@ -218,6 +223,7 @@ void ConsoleDialogue::ask(const Frage& frage, Code& code) {
   if (reports_ != nullptr) reports_->ask(frage, code);
   show(frage);
   readc(frage.kmax(), code);
+  if (reports_ != nullptr) reports_->answered(frage, code);
 }
 
 Code ConsoleDialogue::choose(const Frage& frage) {
@@ -231,7 +237,10 @@ Code ConsoleDialogue::choose(const Frage& frage) {
     std::array<char, kReplyWidth> field;
     read_reply(field);
     const Code answer = choice(field, frage.kmax());
-    if (answer >= 0) return answer;
+    if (answer >= 0) {
+      if (reports_ != nullptr) reports_->chosen(frage, answer);
+      return answer;
+    }
     write_line(
         (LineBuilder() << "Bitte eine Zahl von 1 bis " << kmax << " eingeben (0 = Ende).")
             .text());

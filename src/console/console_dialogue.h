@@ -30,6 +30,7 @@ class ConsoleDialogue final : public Dialogue {
 
   void line(std::string_view text) override;
   void empty() override;
+  void say(Zeilenart art, std::string_view text) override;
   void clear(int n) override;
   /// Copies the assembled block where the console ends its lines as it does.
   void block(const Textblock& b) override;

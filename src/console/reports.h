@@ -17,11 +17,16 @@ class Reports {
 
   virtual void line(std::string_view) {}
   virtual void empty() {}
+  virtual void say(Zeilenart, std::string_view) {}
   /// A question about to be read, with the default it offers.
   virtual void ask(const Frage&, Code) {}
+  /// The answer the question has taken (the default, where Enter kept it).
+  virtual void answered(const Frage&, Code) {}
   virtual void wait_enter(const Pause&) {}
-  /// A choice without a default about to be read.
+  /// A choice without a default about to be read, and the choice made (0:
+  /// the learner ends).
   virtual void choose(const Frage&) {}
+  virtual void chosen(const Frage&, Code) {}
   virtual void duty(const Pflicht&) {}
   virtual void verdict(const Pflicht&) {}
   virtual void assume(std::string_view) {}

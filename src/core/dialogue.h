@@ -17,6 +17,18 @@ enum class Halt : std::uint8_t {
   loesung,           // the training's explanation of an encounter
 };
 
+/// What a line of the training is, for a face that shows more than lines.
+enum class Zeilenart : std::uint8_t {
+  text,          // anything else: the introduction, a notice
+  lage,          // the heading of an item: "Lage 3 von 10"
+  beschreibung,  // one fact of the item's description
+  urteil,        // the judgement of the learner's answer: "Richtig: ..."
+  auch_richtig,  // a further class that counts as right
+  grund,         // why a right class applies: "Grund: ..."
+  nachspielen,   // the replies that replay the item in the advisor
+  ergebnis,      // a line of the score
+};
+
 /// Such a screen as a face other than the console shows it: what it is, and
 /// its text in proper German (UTF-8), without the console's frames.
 struct Pause {
@@ -39,6 +51,12 @@ class Dialogue {
   virtual void line(std::string_view text) = 0;
   /// An empty line: a bare line end.
   virtual void empty() = 0;
+  /// A message line of the training's, of the kind `art`; the console writes
+  /// it as any other.
+  virtual void say(Zeilenart art, std::string_view text) {
+    static_cast<void>(art);
+    line(text);
+  }
   /// A screen clear: `n` empty lines.
   virtual void clear(int n) = 0;
   /// The screen clear between the screens: 30 empty lines.
