@@ -38,10 +38,10 @@ constexpr Antwort kFahrwasserlage[] = {
 static_assert(in_reihe(kFahrwasserlage));
 
 constexpr Frage kFahrwasserlageFrage[] = {
-    {kWieLiegtImFw[0], kFahrwasserlageMenue, kFahrwasserlage, kWieLiegtImFwTitel[0],
-     Schiff::a},
-    {kWieLiegtImFw[1], kFahrwasserlageMenue, kFahrwasserlage, kWieLiegtImFwTitel[1],
-     Schiff::b},
+    {Feld::kafw, kWieLiegtImFw[0], kFahrwasserlageMenue, kFahrwasserlage,
+     kWieLiegtImFwTitel[0], Schiff::a},
+    {Feld::kbfw, kWieLiegtImFw[1], kFahrwasserlageMenue, kFahrwasserlage,
+     kWieLiegtImFwTitel[1], Schiff::b},
 };
 
 constexpr std::string_view kEinbahnweglageMenue[] = {
@@ -58,14 +58,14 @@ constexpr Antwort kEinbahnweglage[] = {
 static_assert(in_reihe(kEinbahnweglage));
 
 constexpr Frage kFahrwassersituationFrage = {
-    "Welche Fahrwassersituation liegt vor?", kFahrwassersituationMenue,
+    Feld::kvtg, "Welche Fahrwassersituation liegt vor?", kFahrwassersituationMenue,
     kFahrwassersituation, "Welche Fahrwassersituation liegt vor?"};
 
 constexpr Frage kEinbahnweglageFrage[] = {
-    {"Wie liegt A relativ zum Einbahnweg?", kEinbahnweglageMenue, kEinbahnweglage,
-     "Wie liegt A zum Einbahnweg?", Schiff::a},
-    {"Wie liegt B relativ zum Einbahnweg?", kEinbahnweglageMenue, kEinbahnweglage,
-     "Wie liegt B zum Einbahnweg?", Schiff::b},
+    {Feld::kavt, "Wie liegt A relativ zum Einbahnweg?", kEinbahnweglageMenue,
+     kEinbahnweglage, "Wie liegt A zum Einbahnweg?", Schiff::a},
+    {Feld::kbvt, "Wie liegt B relativ zum Einbahnweg?", kEinbahnweglageMenue,
+     kEinbahnweglage, "Wie liegt B zum Einbahnweg?", Schiff::b},
 };
 
 void vtg(Dialogue& d, Code& kvtg) {

@@ -20,9 +20,9 @@ constexpr Antwort kUeberholen[] = {
 };
 static_assert(in_reihe(kUeberholen));
 
-constexpr Frage kUeberholer = {"Ist einer der beiden A oder B ein Ueberholer ?",
-                               kUeberholerMenue, kUeberholen,
-                               "Überholt einer den anderen?"};
+constexpr Frage kUeberholer = {
+    Feld::kueb, "Ist einer der beiden A oder B ein Ueberholer ?", kUeberholerMenue,
+    kUeberholen, "Überholt einer den anderen?"};
 
 }  // namespace
 

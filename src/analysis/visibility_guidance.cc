@@ -28,12 +28,12 @@ constexpr Antwort kWache[] = {
 static_assert(in_reihe(kWache));
 
 constexpr Frage kZusatzinfoFrage = {
-    "Wollen Sie Zusatzinformationen zu Regel 19 KVR?", kZusatzinfoMenue, kZusatzinfo,
-    "Möchten Sie Hinweise zum Verhalten nach Regel 19 KVR?"};
+    Feld::keines, "Wollen Sie Zusatzinformationen zu Regel 19 KVR?", kZusatzinfoMenue,
+    kZusatzinfo, "Möchten Sie Hinweise zum Verhalten nach Regel 19 KVR?"};
 
-constexpr Frage kWacheFrage = {"Fahren Sie nur mit HOERWACHE, oder unter RADAR ?",
-                               kWacheMenue, kWache,
-                               "Fahren Sie nur mit Hörwache oder mit Radar?"};
+constexpr Frage kWacheFrage = {
+    Feld::keines, "Fahren Sie nur mit HOERWACHE, oder unter RADAR ?", kWacheMenue, kWache,
+    "Fahren Sie nur mit Hörwache oder mit Radar?"};
 
 void hoerwache_tabelle(Dialogue& d) {
   d.line("Von wo aus hoeren Sie das Nebelsignal ? ");

@@ -34,10 +34,10 @@ constexpr Antwort kFahrwasserlage[] = {
 static_assert(in_reihe(kFahrwasserlage));
 
 constexpr Frage kFahrwasserlageFrage[] = {
-    {kWieLiegtImFw[0], kFahrwasserlageMenue, kFahrwasserlage, kWieLiegtImFwTitel[0],
-     Schiff::a},
-    {kWieLiegtImFw[1], kFahrwasserlageMenue, kFahrwasserlage, kWieLiegtImFwTitel[1],
-     Schiff::b},
+    {Feld::kafw, kWieLiegtImFw[0], kFahrwasserlageMenue, kFahrwasserlage,
+     kWieLiegtImFwTitel[0], Schiff::a},
+    {Feld::kbfw, kWieLiegtImFw[1], kFahrwasserlageMenue, kFahrwasserlage,
+     kWieLiegtImFwTitel[1], Schiff::b},
 };
 
 constexpr std::string_view kHauptfahrwasserMenue[] = {
@@ -84,15 +84,15 @@ constexpr Antwort kEngstelle[] = {
 };
 static_assert(in_reihe(kEngstelle));
 
-constexpr Frage kHauptfahrwasserFrage = {"Gibt es Haupt- und Nebenfahrwasser?",
-                                         kHauptfahrwasserMenue, kHauptfahrwasser,
-                                         "Gibt es ein Haupt- und ein Nebenfahrwasser?"};
+constexpr Frage kHauptfahrwasserFrage = {
+    Feld::khnfw, "Gibt es Haupt- und Nebenfahrwasser?", kHauptfahrwasserMenue,
+    kHauptfahrwasser, "Gibt es ein Haupt- und ein Nebenfahrwasser?"};
 
-constexpr Frage kGegenkurseFrage = {"Fahren A und B entgegengesetzte Kurse? ",
+constexpr Frage kGegenkurseFrage = {Feld::kent, "Fahren A und B entgegengesetzte Kurse? ",
                                     kGegenkurseMenue, kGegenkurse,
                                     "Fahren A und B entgegengesetzte Kurse?"};
 
-constexpr Frage kEngstelleFrage = {"Gibt es beim Begegnen eine Engstelle ?",
+constexpr Frage kEngstelleFrage = {Feld::keng, "Gibt es beim Begegnen eine Engstelle ?",
                                    kEngstelleMenue, kEngstelle,
                                    "Begegnen sich A und B an einer Engstelle?"};
 

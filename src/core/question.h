@@ -10,6 +10,32 @@ namespace ausweich {
 /// An answer code: a number chosen from a numbered menu, counted from 1.
 using Code = std::int32_t;
 
+/// The code of the situation record that a question sets, so that a face or
+/// the training can keep the answers given in one analysis apart from the
+/// defaults that the record holds besides. `keines` for the questions that
+/// set none.
+enum class Feld : std::uint8_t {
+  keines,
+  ka1,
+  ka2,
+  ka3,
+  ks,
+  kb1,
+  kb2,
+  kb3,
+  kvr,
+  kafw,
+  kbfw,
+  khnfw,
+  kueb,
+  kent,
+  keng,
+  kvtg,
+  kavt,
+  kbvt,
+  kluv,
+};
+
 /// The vessel that a question, a sentence or a duty is about.
 enum class Schiff : std::uint8_t {
   a,      // the own vessel
@@ -44,6 +70,7 @@ enum class Satzart : std::uint8_t {
 /// an empty line, then the menu lines, of which an empty text is an empty
 /// line), and what its answers mean. Its answers run from 1 to `kmax()`.
 struct Frage {
+  Feld feld;                                // the code it sets
   std::string_view frage;                   // the question line on the screen (ASCII)
   std::span<const std::string_view> menue;  // the menu lines on the screen (ASCII)
   std::span<const Antwort> antworten;       // answer 1 first

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "core/question.h"
 
@@ -134,6 +136,14 @@ struct Situation {
   Code kluv = a_in_luv;               // A relative to B and the wind
 };
 
+/// The code of `s` that `f` names; none for `keines`.
+constexpr Code* code_von(Situation& s, Feld f) {
+  Code* const codes[] = {nullptr, &s.ka1,  &s.ka2,  &s.ka3,  &s.ks,    &s.kb1,  &s.kb2,
+                         &s.kb3,  &s.kvr,  &s.kafw, &s.kbfw, &s.khnfw, &s.kueb, &s.kent,
+                         &s.keng, &s.kvtg, &s.kavt, &s.kbvt, &s.kluv};
+  return codes[static_cast<std::size_t>(f)];
+}
+
 /// `indkvr`, beside the record: how the path under the KVR was entered.
 enum Analyseweg : Code {
   kvr_direkt = 1,        // from the sea-area question
@@ -149,6 +159,21 @@ enum class Peilung : std::uint8_t {
   kreuzt_von_stb,          // B crosses from starboard
   kreuzt_von_bb,           // B crosses from port
 };
+
+/// A bearing in a description's words; empty where it is open.
+constexpr std::string_view in_worten(Peilung p) {
+  switch (p) {
+    case Peilung::recht_voraus_gegenkurs:
+      return "B kommt recht voraus auf Gegenkurs";
+    case Peilung::kreuzt_von_stb:
+      return "B kreuzt von Steuerbord";
+    case Peilung::kreuzt_von_bb:
+      return "B kreuzt von Backbord";
+    case Peilung::offen:
+      break;
+  }
+  return {};
+}
 
 /// Whether a vessel counts as small where the rules ask small vessels not to
 /// impede large ones: a sailing vessel, or a power-driven one under 20 m.

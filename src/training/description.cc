@@ -6,7 +6,7 @@ LineBuilder& Lagebeschreibung::neue_zeile() {
   return zeilen_[anzahl_++];
 }
 
-Lagebeschreibung::Lagebeschreibung(const DrawnRun& run) {
+Lagebeschreibung::Lagebeschreibung(const DrawnRun& run, Peilung peilung) {
   for (const DrawnRun::Answer& a : run.answers()) {
     if (a.after_verdict) continue;
     const Frage& f = *a.frage;
@@ -20,6 +20,7 @@ Lagebeschreibung::Lagebeschreibung(const DrawnRun& run) {
     if (f.schiff != Schiff::beide) zeile << buchstabe(f.schiff) << " ";
     zeile << satz;
   }
+  if (peilung != Peilung::offen) neue_zeile() << in_worten(peilung);
   if (!run.assumption().empty()) neue_zeile() << run.assumption();
 }
 

@@ -6,29 +6,43 @@
 namespace ausweich {
 namespace {
 
-constexpr std::size_t kKlassenzahl = std::size(kKlassen);
-constexpr std::size_t kRegime = 2;  // the waterways, then the high seas
+/// The areas that take turns: the waterways, then under the KVR the open
+/// sea, the narrow channel and the traffic separation scheme.
+constexpr std::size_t kBereiche = 4;
+constexpr std::size_t kSeeschstro = 0;
+constexpr std::size_t kKvrBereiche = 3;
 
-/// The encounters of one regime and class of verdict.
+/// The kinds of item in a deck: the six classes, then two power-driven
+/// vessels at a drawn bearing.
+constexpr std::size_t kKlassenzahl = std::size(kKlassen);
+constexpr std::size_t kRegeln14und15 = kKlassenzahl;
+constexpr std::size_t kArten = kKlassenzahl + 1;
+
+/// The encounters of one area and kind.
 struct Fach {
-  std::size_t regime, klasse;
+  std::size_t bereich, art;
 };
 
 Fach fach(const Begegnung& b) {
-  return {b.kvr == seeschifffahrtsstrassen ? 0u : 1u,
-          static_cast<std::size_t>(b.klasse) - 1};
+  const std::size_t bereich = b.kvr == seeschifffahrtsstrassen
+                                  ? kSeeschstro
+                                  : 1 + static_cast<std::size_t>(b.kvtg - freier_seeraum);
+  const std::size_t art = b.peilung != Peilung::offen
+                              ? kRegeln14und15
+                              : static_cast<std::size_t>(b.klasse) - 1;
+  return {bereich, art};
 }
 
-/// How many encounters each regime and class has.
+/// How many encounters each area and kind has.
 struct Zaehler final : Besucher {
-  std::array<std::array<std::size_t, kKlassenzahl>, kRegime> anzahl{};
+  std::array<std::array<std::size_t, kArten>, kBereiche> anzahl{};
   void besuche(const Begegnung& b) override {
     const Fach f = fach(b);
-    ++anzahl[f.regime][f.klasse];
+    ++anzahl[f.bereich][f.art];
   }
 };
 
-/// One encounter chosen: its place among those of its regime and class, and
+/// One encounter chosen: its place among those of its area and kind, and
 /// where it stands in the run.
 struct Wahl {
   Fach fach;
@@ -40,14 +54,14 @@ class Plan {
  public:
   Plan(const Zaehler& zaehler, Zufall& zufall) : zaehler_(zaehler), zufall_(zufall) {}
 
-  /// Chooses one more encounter of regime `r`; false when it has none left.
-  bool waehle(std::size_t r) {
-    // Every card is used up, and a new deck holds only classes with some
+  /// Chooses one more encounter of area `b`; false when it has none left.
+  bool waehle(std::size_t b) {
+    // Every card is used up, and a new deck holds only kinds with some
     // left: the loop ends.
     for (;;) {
-      if (deck_[r].size == 0) mische(r);
-      if (deck_[r].size == 0) return false;
-      const Fach f{r, deck_[r].karten[--deck_[r].size]};
+      if (deck_[b].size == 0) mische(b);
+      if (deck_[b].size == 0) return false;
+      const Fach f{b, deck_[b].karten[--deck_[b].size]};
       if (frei(f) == 0) continue;
       wahl_[anzahl_++] = {f, freie_nummer(f)};
       return true;
@@ -58,44 +72,44 @@ class Plan {
 
  private:
   struct Deck {
-    std::array<std::size_t, 2 * kKlassenzahl> karten{};
+    std::array<std::size_t, 2 * kArten> karten{};
     std::size_t size = 0;
   };
 
+  static bool gleich(const Fach& a, const Fach& b) {
+    return a.bereich == b.bereich && a.art == b.art;
+  }
   std::size_t gewaehlt(const Fach& f) const {
     std::size_t n = 0;
-    for (const Wahl& w : wahl())
-      n += w.fach.regime == f.regime && w.fach.klasse == f.klasse;
+    for (const Wahl& w : wahl()) n += gleich(w.fach, f);
     return n;
   }
   std::size_t frei(const Fach& f) const {
-    return zaehler_.anzahl[f.regime][f.klasse] - gewaehlt(f);
+    return zaehler_.anzahl[f.bereich][f.art] - gewaehlt(f);
   }
   bool genommen(const Fach& f, std::size_t nummer) const {
     for (const Wahl& w : wahl()) {
-      if (w.fach.regime == f.regime && w.fach.klasse == f.klasse && w.nummer == nummer) {
-        return true;
-      }
+      if (gleich(w.fach, f) && w.nummer == nummer) return true;
     }
     return false;
   }
   /// A random one of the encounters of `f` not yet chosen.
   std::size_t freie_nummer(const Fach& f) {
-    std::size_t nummer = zufall_.unter(zaehler_.anzahl[f.regime][f.klasse]);
-    while (genommen(f, nummer))
-      nummer = (nummer + 1) % zaehler_.anzahl[f.regime][f.klasse];
+    const std::size_t alle = zaehler_.anzahl[f.bereich][f.art];
+    std::size_t nummer = zufall_.unter(alle);
+    while (genommen(f, nummer)) nummer = (nummer + 1) % alle;
     return nummer;
   }
-  /// A new deck of the classes that regime `r` still has.
-  void mische(std::size_t r) {
-    Deck& deck = deck_[r];
-    for (std::size_t klasse = 0; klasse < kKlassenzahl; ++klasse) {
-      if (frei({r, klasse}) == 0) continue;
-      deck.karten[deck.size++] = klasse;
-      const auto k = static_cast<Klasse>(klasse + 1);
-      if (k == Klasse::a_muss_ausweichen || k == Klasse::b_muss_ausweichen) {
-        deck.karten[deck.size++] = klasse;
-      }
+  /// A new deck of the kinds that area `b` still has.
+  void mische(std::size_t b) {
+    Deck& deck = deck_[b];
+    for (std::size_t art = 0; art < kArten; ++art) {
+      if (frei({b, art}) == 0) continue;
+      deck.karten[deck.size++] = art;
+      const bool doppelt =
+          art == static_cast<std::size_t>(Klasse::a_muss_ausweichen) - 1 ||
+          art == static_cast<std::size_t>(Klasse::b_muss_ausweichen) - 1;
+      if (doppelt) deck.karten[deck.size++] = art;
     }
     for (std::size_t i = deck.size; i > 1; --i) {
       std::swap(deck.karten[i - 1], deck.karten[zufall_.unter(i)]);
@@ -104,7 +118,7 @@ class Plan {
 
   const Zaehler& zaehler_;
   Zufall& zufall_;
-  std::array<Deck, kRegime> deck_{};
+  std::array<Deck, kBereiche> deck_{};
   std::array<Wahl, kMaxLagen> wahl_{};
   std::size_t anzahl_ = 0;
 };
@@ -114,9 +128,9 @@ struct Sammler final : Besucher {
   Sammler(std::span<const Wahl> wahl, Ziehung& ziehung) : wahl(wahl), ziehung(ziehung) {}
   void besuche(const Begegnung& b) override {
     const Fach f = fach(b);
-    const std::size_t nummer = gesehen[f.regime][f.klasse]++;
+    const std::size_t nummer = gesehen[f.bereich][f.art]++;
     for (std::size_t i = 0; i < wahl.size(); ++i) {
-      if (wahl[i].fach.regime == f.regime && wahl[i].fach.klasse == f.klasse &&
+      if (wahl[i].fach.bereich == f.bereich && wahl[i].fach.art == f.art &&
           wahl[i].nummer == nummer) {
         ziehung.lagen[i] = b;
       }
@@ -124,7 +138,26 @@ struct Sammler final : Besucher {
   }
   std::span<const Wahl> wahl;
   Ziehung& ziehung;
-  std::array<std::array<std::size_t, kKlassenzahl>, kRegime> gesehen{};
+  std::array<std::array<std::size_t, kArten>, kBereiche> gesehen{};
+};
+
+/// The areas in their turns: the waterways every other time, the three areas
+/// of the KVR in between, each in turn.
+class Reihum {
+ public:
+  explicit Reihum(Zufall& zufall)
+      : kvr_dran_(zufall.unter(2) == 0), naechster_kvr_(zufall.unter(kKvrBereiche)) {}
+  std::size_t naechster() {
+    kvr_dran_ = !kvr_dran_;
+    if (!kvr_dran_) return kSeeschstro;
+    const std::size_t b = 1 + naechster_kvr_;
+    naechster_kvr_ = (naechster_kvr_ + 1) % kKvrBereiche;
+    return b;
+  }
+
+ private:
+  bool kvr_dran_;
+  std::size_t naechster_kvr_;
 };
 
 }  // namespace
@@ -143,10 +176,12 @@ Ziehung ziehe(int anzahl, Zufall& zufall) {
   const std::size_t gewuenscht = static_cast<std::size_t>(anzahl < 0           ? 0
                                                           : anzahl > kMaxLagen ? kMaxLagen
                                                                                : anzahl);
-  std::size_t dran = zufall.unter(kRegime);
-  while (plan.wahl().size() < gewuenscht) {
-    if (!plan.waehle(dran) && !plan.waehle(1 - dran)) break;
-    dran = 1 - dran;
+  Reihum reihum(zufall);
+  // An area with nothing left gives its turn to the next; when no area has
+  // anything left, the run is shorter.
+  std::size_t leer = 0;
+  while (plan.wahl().size() < gewuenscht && leer < kBereiche + 1) {
+    leer = plan.waehle(reihum.naechster()) ? 0 : leer + 1;
   }
   Ziehung ziehung;
   ziehung.anzahl = plan.wahl().size();

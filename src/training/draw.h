@@ -35,9 +35,12 @@ struct Ziehung {
 };
 
 /// Draws `anzahl` (at most kMaxLagen) different encounters for one training
-/// run. The two regimes take turns, and within each regime the classes of
-/// verdict come round like cards from a shuffled deck in which "A gives way"
-/// and "B gives way" lie twice, so that every kind of verdict turns up and
+/// run. The two regimes take turns; under the KVR the open sea, the narrow
+/// channel and the traffic separation scheme take turns in their own right.
+/// Within each of these areas the classes of the deciding duty come round
+/// like cards from a shuffled deck in which "A gives way" and "B gives way"
+/// lie twice and two power-driven vessels at a drawn bearing (rules 14 and
+/// 15) have a card of their own, so that every kind of verdict turns up and
 /// none dominates.
 Ziehung ziehe(int anzahl, Zufall& zufall);
 

@@ -1,21 +1,42 @@
 #include "training/encounters.h"
 
+#include "analysis/encounter_rules.h"
 #include "analysis/main_loop.h"
+#include "training/examinable.h"
 
 namespace ausweich {
 namespace {
 
 /// The answers of `run` as the encounter it was, or false when the run
-/// cannot be one (it overflowed).
-bool als_begegnung(const DrawnRun& run, Code kvr, Begegnung& b) {
+/// cannot be one (it overflowed, or it ended without a verdict).
+bool als_begegnung(const DrawnRun& run, const Situation& s, Begegnung& b) {
   if (!run.complete() || !run.decided()) return false;
   b.anzahl = 0;
   for (const DrawnRun::Answer& a : run.answers()) {
     b.antworten[b.anzahl++] = static_cast<std::uint8_t>(a.value);
   }
   b.klasse = klasse(run.reported());
-  b.kvr = kvr;
+  b.kvr = s.kvr;
+  b.kvtg = s.kvtg;
   return true;
+}
+
+/// Visits the encounters that one way of answering gives: none where no
+/// examiner would set it; where the advisor states rules 14 and 15 in
+/// general, one for each bearing that fits.
+void besuche_alle(Besucher& besucher, const Wiedergabe& w) {
+  Begegnung b;
+  if (!als_begegnung(w.run, w.situation, b) || !pruefbar(w.situation, w.run)) return;
+  if (b.klasse != Klasse::keine) {
+    besucher.besuche(b);
+    return;
+  }
+  const Peilungen peilungen = passende_peilungen(w.situation);
+  for (std::size_t i = 0; i < peilungen.anzahl; ++i) {
+    b.peilung = peilungen.liste[i];
+    b.klasse = klasse(regeln14_15(b.peilung));
+    besucher.besuche(b);
+  }
 }
 
 /// A way of answering one analysis: the answers given so far, with the
@@ -63,10 +84,7 @@ void jede_begegnung(Besucher& besucher) {
     for (std::size_t i = 0; i < pfad.laenge; ++i) antworten[i] = pfad.schritte[i].value;
     const Wiedergabe w(std::span<const Code>(antworten.data(), pfad.laenge));
     pfad.folge(w.run);
-    Begegnung b;
-    if (als_begegnung(w.run, w.situation.kvr, b) && b.klasse != Klasse::keine) {
-      besucher.besuche(b);
-    }
+    besuche_alle(besucher, w);
   } while (pfad.weiter());
 }
 

@@ -13,13 +13,16 @@
 namespace ausweich {
 
 /// An encounter the learner can be asked to decide: the answers that an
-/// analysis from a fresh start is given, in the order of its questions. Kept
+/// analysis from a fresh start is given, in the order of its questions, and
+/// where two power-driven vessels meet, the bearing at which A sees B. Kept
 /// small, since a training run holds every one of them.
 struct Begegnung {
   std::array<std::uint8_t, DrawnRun::kMaxQuestions> antworten{};
   std::uint8_t anzahl = 0;
-  Klasse klasse = Klasse::keine;  // the class of its verdict
-  Code kvr = hohe_see;            // the regime it starts in
+  Klasse klasse = Klasse::keine;     // the class of the duty that decides it
+  Code kvr = hohe_see;               // the regime it starts in
+  Code kvtg = freier_seeraum;        // its fairway situation under the KVR
+  Peilung peilung = Peilung::offen;  // drawn where rules 14 and 15 decide
 
   std::span<const std::uint8_t> replies() const { return {antworten.data(), anzahl}; }
 };
@@ -45,10 +48,11 @@ class Besucher {
 };
 
 /// Walks every encounter that the training can draw, in the same order every
-/// time: every way of answering one analysis from a fresh start whose verdict
-/// decides the encounter (the general rules for two power-driven vessels are
-/// left out), further information declined. Keeps nothing: an encounter is
-/// found again by walking again.
+/// time: every way of answering one analysis from a fresh start that an
+/// examiner would set (see examinable.h), further information declined; where
+/// the advisor states rules 14 and 15 in general, once for every bearing
+/// that fits the other facts. Keeps nothing: an encounter is found again by
+/// walking again.
 void jede_begegnung(Besucher& besucher);
 
 }  // namespace ausweich

@@ -4,8 +4,7 @@
 #include <string_view>
 
 #include "core/line_builder.h"
-#include "training/description.h"
-#include "training/encounters.h"
+#include "training/item.h"
 
 namespace ausweich {
 namespace {
@@ -15,69 +14,52 @@ constexpr std::string_view kStrich =
 constexpr std::string_view kDoppelstrich =
     "=====================================================";
 
-/// The learner's question: its answers are the classes.
-constexpr Frage kWasGilt = {"Was gilt?", {}, kKlassen, "Was gilt?"};
+/// The learner's question: its answers are the classes of duty.
+constexpr Frage kWasGilt = {Feld::keines, "Was gilt?", {}, kKlassen, "Was gilt?"};
 
-}  // namespace
+/// How many new items come between an item answered wrongly and its repeat.
+constexpr std::size_t kAbstand = 3;
 
-Uebung::Uebung(int anzahl, std::uint64_t seed) : seed_(seed) {
-  Zufall zufall(seed);
-  ziehung_ = ziehe(anzahl, zufall);
+constexpr std::uint64_t nummer(Klasse k) {
+  return static_cast<std::uint64_t>(k);
 }
 
-void Uebung::run(Dialogue& d) {
-  d.spaces();
-  d.line(kStrich);
-  d.line("Uebung: Wer muss ausweichen?");
-  d.empty();
-  d.line("Zu jeder Lage waehlen Sie, wer ausweichpflichtig ist;");
-  d.line("danach erklaert der Berater die Loesung.");
-  d.line((LineBuilder() << "Lagen: " << ziehung_.anzahl << "   (--seed " << seed_ << ")")
-             .text());
-  d.line(kStrich);
-  d.line("NOTE:  No guarantee whatsoever, handle with care !!!");
-  for (const Begegnung& b : ziehung_.begegnungen()) {
-    if (!lage(d, b)) {
-      d.spaces();
-      d.line("Uebung vorzeitig beendet.");
-      break;
-    }
-  }
-}
-
-/// One encounter, from its description to the explanation. False when the
-/// learner ended the training.
-bool Uebung::lage(Dialogue& d, const Begegnung& b) {
-  const Wiedergabe w(b);
-  d.spaces();
-  d.line(kStrich);
-  d.line(
-      (LineBuilder() << "Lage " << gestellt_ + 1 << " von " << ziehung_.anzahl).text());
-  d.line(kStrich);
-  const Lagebeschreibung beschreibung(w.run);
-  for (std::size_t i = 0; i < beschreibung.size(); ++i) d.line(beschreibung[i]);
-  d.line(kStrich);
-  d.empty();
-  const Code antwort = d.choose(kWasGilt);
-  if (antwort == 0) return false;
-  ++gestellt_;
-  aufloesung(d, b, w, antwort);
-  return true;
-}
-
-void Uebung::aufloesung(Dialogue& d, const Begegnung& b, const Wiedergabe& w,
-                        Code antwort) {
-  const std::string_view loesung = in_worten(b.klasse);
-  d.empty();
-  if (antwort == static_cast<Code>(b.klasse)) {
-    ++richtige_;
-    d.line((LineBuilder() << "richtig: " << loesung).text());
+/// "Richtig: ..." or "Falsch (Ihre Wahl: n). Richtig ist m: ...", then every
+/// other class that counts.
+void urteil(Dialogue& d, const Aufgabe& a, Code antwort) {
+  const Klasse gewaehlt = static_cast<Klasse>(antwort);
+  const bool richtig = a.richtig(antwort);
+  if (richtig) {
+    d.say(Zeilenart::urteil,
+          (LineBuilder() << "Richtig: " << in_worten(gewaehlt) << ".").text());
   } else {
-    verpasst_[falsche_++] = w.run.reported().regel;
-    d.line((LineBuilder() << "falsch, richtig ist: " << loesung).text());
+    const Klasse k = klasse(a.entscheidung());
+    d.say(Zeilenart::urteil,
+          (LineBuilder() << "Falsch (Ihre Wahl: " << nummer(gewaehlt) << "). Richtig ist "
+                         << nummer(k) << ": " << in_worten(k) << ".")
+              .text());
   }
+  for (const Pflicht& p : a.richtige()) {
+    const Klasse k = klasse(p);
+    if ((richtig && k == gewaehlt) || (!richtig && &p == &a.entscheidung())) continue;
+    d.say(Zeilenart::auch_richtig,
+          (LineBuilder() << "Auch richtig: " << nummer(k) << ": " << in_worten(k) << ".")
+              .text());
+  }
+}
+
+/// One reason per class that counts, as a skipper cites the rule.
+void gruende(Dialogue& d, const Aufgabe& a) {
+  for (const Pflicht& p : a.richtige()) {
+    d.say(Zeilenart::grund,
+          (LineBuilder() << "Grund: " << p.grund << " (" << p.stelle << ").").text());
+  }
+}
+
+/// The advisor's own lines, in the sections it wrote them.
+void erklaerung(Dialogue& d, const DrawnRun& run) {
   std::array<std::span<const DrawnRun::Line>, 16> abschnitte;
-  const std::size_t n = w.run.sections(abschnitte);
+  const std::size_t n = run.sections(abschnitte);
   for (const std::span<const DrawnRun::Line> abschnitt :
        std::span(abschnitte.data(), n)) {
     d.empty();
@@ -89,31 +71,125 @@ void Uebung::aufloesung(Dialogue& d, const Begegnung& b, const Wiedergabe& w,
       }
     }
   }
+}
+
+/// Where rules 14 and 15 decide, the sentence that applies the advisor's
+/// general text to the bearing drawn.
+void anwendung(Dialogue& d, Peilung p) {
+  if (p != Peilung::offen) d.empty();
+  switch (p) {
+    case Peilung::recht_voraus_gegenkurs:
+      d.line(
+          "Hier kommt B recht voraus auf Gegenkurs: beide weichen nach Steuerbord aus.");
+      break;
+    case Peilung::kreuzt_von_stb:
+      d.line(
+          "Hier kreuzt B von Steuerbord: A sieht B an Steuerbord und muss ausweichen.");
+      break;
+    case Peilung::kreuzt_von_bb:
+      d.line("Hier kreuzt B von Backbord: B sieht A an Steuerbord und muss ausweichen.");
+      break;
+    case Peilung::offen:
+      return;
+  }
+}
+
+/// The replies that replay the item in the advisor.
+void nachspielen(Dialogue& d, const Begegnung& b) {
+  LineBuilder zeile;
+  zeile << "Im Berater nachspielen: Enter, Enter";
+  for (const Code c : b.replies()) zeile << ", " << static_cast<std::uint64_t>(c);
+  d.say(Zeilenart::nachspielen, zeile.text());
+}
+
+}  // namespace
+
+Uebung::Uebung(int anzahl, std::uint64_t seed) : seed_(seed) {
+  Zufall zufall(seed);
+  ziehung_ = ziehe(anzahl, zufall);
+}
+
+void Uebung::einleitung(Dialogue& d) const {
+  d.spaces();
+  d.line(kStrich);
+  d.say(Zeilenart::text, "Übung: Wer muss ausweichen?");
   d.empty();
-  LineBuilder replay;
-  replay << "Im Berater nachvollziehen: Enter, Enter";
-  for (const Code c : b.replies()) replay << ", " << static_cast<std::uint64_t>(c);
-  d.line(replay.text());
+  d.say(Zeilenart::text, "Zu jeder Lage wählen Sie, was gilt; danach erklärt");
+  d.say(Zeilenart::text, "der Berater die Lösung. Falsch beantwortete Lagen");
+  d.say(Zeilenart::text, "kommen einmal wieder.");
+  d.say(Zeilenart::text,
+        (LineBuilder() << "Lagen: " << ziehung_.anzahl << "   (--seed " << seed_ << ")")
+            .text());
+  d.line(kStrich);
+  d.line("NOTE:  No guarantee whatsoever, handle with care !!!");
+}
+
+void Uebung::run(Dialogue& d) {
+  einleitung(d);
+  std::size_t naechste = 0;
+  while (naechste < ziehung_.anzahl || erste_wiederholung_ < wiederholungen_anzahl_) {
+    const bool faellig = erste_wiederholung_ < wiederholungen_anzahl_ &&
+                         (naechste == ziehung_.anzahl ||
+                          wiederholungen_[erste_wiederholung_].nach <= neue_);
+    const bool weiter = faellig
+                            ? stelle(d, wiederholungen_[erste_wiederholung_++].lage, true)
+                            : stelle(d, naechste++, false);
+    if (!weiter) {
+      d.spaces();
+      d.say(Zeilenart::text, "Übung vorzeitig beendet.");
+      return;
+    }
+  }
+}
+
+bool Uebung::stelle(Dialogue& d, std::size_t lage, bool wiederholung) {
+  const Aufgabe a(ziehung_.lagen[lage]);
+  d.spaces();
+  d.line(kStrich);
+  LineBuilder kopf;
+  if (wiederholung) {
+    kopf << "Wiederholung von Lage " << lage + 1;
+  } else {
+    kopf << "Lage " << lage + 1 << " von " << ziehung_.anzahl;
+  }
+  d.say(Zeilenart::lage, kopf.text());
+  d.line(kStrich);
+  for (std::size_t i = 0; i < a.beschreibung().size(); ++i) {
+    d.say(Zeilenart::beschreibung, a.beschreibung()[i]);
+  }
+  d.line(kStrich);
   d.empty();
-  d.line("                                       [enter]....");
+  const Code antwort = d.choose(kWasGilt);
+  if (antwort == 0) return false;
+  auswerten(lage, wiederholung, a, a.richtig(antwort));
+  d.empty();
+  urteil(d, a, antwort);
+  gruende(d, a);
+  erklaerung(d, a.run());
+  anwendung(d, a.begegnung().peilung);
+  d.empty();
+  nachspielen(d, a.begegnung());
+  d.empty();
+  d.line("                                     [Enter: weiter]");
   d.wait_enter({Halt::loesung, "Lösung", {}});
+  return true;
+}
+
+void Uebung::auswerten(std::size_t lage, bool wiederholung, const Aufgabe& a,
+                       bool richtig) {
+  if (wiederholung) {
+    wertung_.wiederholung(richtig);
+    return;
+  }
+  ++neue_;
+  wertung_.erste_antwort(a.entscheidung().regel, richtig);
+  if (!richtig) wiederholungen_[wiederholungen_anzahl_++] = {lage, neue_ + kAbstand};
 }
 
 void Uebung::ergebnis(Dialogue& d) const {
   d.empty();
   d.line(kDoppelstrich);
-  d.line(
-      (LineBuilder() << "Ergebnis: " << richtige_ << " von " << gestellt_ << " richtig")
-          .text());
-  if (falsche_ > 0) {
-    d.line("Verpasst:");
-    for (std::size_t i = 0; i < falsche_; ++i) {
-      bool genannt = false;
-      for (std::size_t j = 0; j < i; ++j)
-        genannt = genannt || verpasst_[j] == verpasst_[i];
-      if (!genannt) d.line((LineBuilder() << "   " << verpasst_[i]).text());
-    }
-  }
+  wertung_.schreibe(d);
   d.line(kDoppelstrich);
 }
 

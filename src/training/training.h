@@ -1,38 +1,51 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 #include "core/dialogue.h"
 #include "training/draw.h"
+#include "training/score.h"
 
 namespace ausweich {
 
+class Aufgabe;
+
 /// The training mode: `anzahl` encounters drawn at random (the same ones for
 /// the same seed), each described in plain words; the learner says what
-/// holds, and the advisor's own verdict explains the answer. A face runs it
-/// on its dialogue and shows the score however the run ended.
+/// holds, and the advisor's own verdict explains the answer. An item answered
+/// wrongly comes back once, three new items later or at the end. A face runs
+/// it on its dialogue and shows the score however the run ended.
 class Uebung {
  public:
   Uebung(int anzahl, std::uint64_t seed);
 
-  /// Runs the training until every encounter is answered or the learner ends
-  /// it with 0.
+  /// Runs the training until every item is answered or the learner ends it
+  /// with 0.
   void run(Dialogue& d);
-  /// The score so far and the rules that were missed.
+  /// The score so far.
   void ergebnis(Dialogue& d) const;
 
  private:
-  bool lage(Dialogue& d, const Begegnung& b);
-  void aufloesung(Dialogue& d, const Begegnung& b, const Wiedergabe& w, Code antwort);
+  /// An item to come back: which one, and after how many new items.
+  struct Wiederholung {
+    std::size_t lage;
+    std::size_t nach;
+  };
+
+  void einleitung(Dialogue& d) const;
+  /// Asks item `lage`, new or as a repeat; false when the learner ended.
+  bool stelle(Dialogue& d, std::size_t lage, bool wiederholung);
+  void auswerten(std::size_t lage, bool wiederholung, const Aufgabe& a, bool richtig);
 
   std::uint64_t seed_;
   Ziehung ziehung_;
-  std::size_t gestellt_ = 0;
-  std::size_t richtige_ = 0;
-  std::array<std::string_view, kMaxLagen> verpasst_{};  // the rule of each wrong answer
-  std::size_t falsche_ = 0;
+  std::size_t neue_ = 0;  // new items answered
+  std::array<Wiederholung, kMaxLagen> wiederholungen_{};
+  std::size_t erste_wiederholung_ = 0;
+  std::size_t wiederholungen_anzahl_ = 0;
+  Wertung wertung_;
 };
 
 }  // namespace ausweich

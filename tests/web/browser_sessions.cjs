@@ -147,7 +147,7 @@ test('training: a seeded run chosen by the address, then the mode buttons', asyn
   const args = ['--uebung', '--seed', '7', '--anzahl', '3'];
   const want = h.runNative(binary, Buffer.from(lines.map((line) => line + '\n').join('')), args);
   assert.equal(want.status, 0);
-  assert.ok(want.out.includes(' Im Berater nachvollziehen: Enter, Enter, '));
+  assert.ok(want.out.includes(' Im Berater nachspielen: Enter, Enter, '));
   assert.ok(want.out.includes(' Bitte eine Zahl von 1 bis 6 eingeben (0 = Ende).'));
   h.assertSameRun(await h.pageRun(page), want, 'training');
   assert.equal(await page.textContent('#end-message'), 'Übung beendet.');
@@ -166,7 +166,7 @@ test('training: a seeded run chosen by the address, then the mode buttons', asyn
   assert.equal(await page.getAttribute('#mode-beraten', 'aria-pressed'), 'true');
   await page.click('#mode-ueben');
   await h.waitForRead(page, 1);
-  assert.ok((await h.pageRun(page)).out.includes(' Uebung: Wer muss ausweichen?\n'));
+  assert.ok((await h.pageRun(page)).out.includes('bung: Wer muss ausweichen?\n'));
   assert.equal(await page.getAttribute('#mode-ueben', 'aria-pressed'), 'true');
   await context.close();
 });
