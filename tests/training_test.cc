@@ -62,7 +62,7 @@ std::vector<std::string_view> class_lines(Klasse k) {
 }
 
 /// The remark beside keeping to starboard: it makes "must not impede" right
-/// only where the other vessel is large.
+/// only where the other vessel is large, a power-driven vessel of 20 m or more.
 constexpr std::string_view kRemarkA = "(A darf dabei ein grosses Fahrzeug nicht behindern)";
 constexpr std::string_view kRemarkB = "(B darf dabei ein grosses Fahrzeug nicht behindern)";
 
@@ -76,6 +76,10 @@ constexpr std::pair<std::string_view, std::string_view> kContradictions[] = {
     {"nicht erkennbar", "B hat den Wind"},
     {"recht voraus auf Gegenkurs", "und folgt ihm"},
 };
+
+bool large(Code type, Code length) {
+  return type == maschinenfahrzeug && length == groesser_20m;
+}
 
 bool has(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
@@ -119,10 +123,10 @@ void check_classes(const Aufgabe& a, const Situation& s, const std::string& anal
       stated = stated || has(analysis, line);
     }
     if (k == static_cast<Code>(Klasse::a_darf_b_nicht_behindern)) {
-      stated = stated || (has(analysis, kRemarkA) && !klein(s.kb1, s.kb2));
+      stated = stated || (has(analysis, kRemarkA) && large(s.kb1, s.kb2));
     }
     if (k == static_cast<Code>(Klasse::b_darf_a_nicht_behindern)) {
-      stated = stated || (has(analysis, kRemarkB) && !klein(s.ka1, s.ka2));
+      stated = stated || (has(analysis, kRemarkB) && large(s.ka1, s.ka2));
     }
     // The general text of rules 14 and 15 states three classes; the bearing
     // decides which one counts.

@@ -36,7 +36,8 @@ constexpr std::string_view kWindBMenue[] = {
 };
 
 // What A cannot see she cannot be told: both unrecognisable sides read alike.
-constexpr std::string_view kWindBUnerkennbar = "B: Windseite von A aus nicht erkennbar";
+constexpr std::string_view kWindBUnerkennbar =
+    "Von A aus ist nicht zu erkennen, von welcher Seite B den Wind hat";
 constexpr Antwort kWindB[] = {
     {wind_von_bb, "von Backbord", "B hat den Wind von Backbord"},
     {wind_von_stb, "von Steuerbord", "B hat den Wind von Steuerbord"},
@@ -96,8 +97,8 @@ void n6luv(Dialogue& d, Code& kluv) {
 void regel19_verdict(Dialogue& d, VisibilityGuidance& guidance) {
   d.verdict({Gebot::ausweichen, Schiff::beide, "KVR Regel 19", "KVR Regel 19 d)",
              "In verminderter Sicht muss jedes Fahrzeug, das ein anderes nur mit Radar "
-             "ortet, rechtzeitig ausweichen; der Berater fasst das zusammen als: Jeder "
-             "muss jedem ausweichen"});
+             "ortet und eine Nahbereichslage feststellt, frühzeitig Gegenmaßnahmen "
+             "treffen; der Berater fasst das zusammen als: Jeder muss jedem ausweichen"});
   d.line(kRahmen);
   d.line("Verminderte Sicht,");
   d.line("(die ganze Zeit mit sicherer Geschwindigkeit fahren!)");
@@ -175,9 +176,9 @@ Schiff wind_von_b_unerkennbar(Dialogue& d, Code ka3, Code kluv) {
   if (ka3 == wind_von_bb && kluv == a_in_lee) {
     return regel12_verdict(
         d, {Schiff::a, "KVR Regel 12 a) iii)",
-            "Wer den Wind von Backbord hat und ein Segelfahrzeug in Luv nicht sicher "
-            "erkennen kann, ob es den Wind von Backbord oder von Steuerbord hat, muss "
-            "ihm ausweichen",
+            "Wer den Wind von Backbord hat und bei einem Segelfahrzeug in Luv nicht "
+            "sicher feststellen kann, ob es den Wind von Backbord oder von Steuerbord "
+            "hat, muss ihm ausweichen",
             "Regel 12a(iii): A ist ausweichpflichtig"});
   }
   if (ka3 == wind_von_bb) {
@@ -194,7 +195,8 @@ Schiff wind_von_b_unerkennbar(Dialogue& d, Code ka3, Code kluv) {
             "Backbord, weicht B nach i) aus, hat B ihn von Steuerbord, nach ii)",
             "Regel 12a(i,ii): B ist ausweichpflichtig"});
   }
-  d.verdict({Gebot::ausweichen, Schiff::a, "KVR Regel 12", "KVR Regel 2 a) und 12 a) ii)",
+  d.verdict({Gebot::ausweichen, Schiff::a, "KVR Regel 12",
+             "KVR Regel 2 a) und Regel 12 a) ii)",
              "A hat den Wind von Steuerbord und liegt in Luv; im Zweifel muss A damit "
              "rechnen, dass B den Wind auch von Steuerbord hat, und als luvwärtiges "
              "Fahrzeug ausweichen"});
@@ -256,7 +258,7 @@ void regel12(Dialogue& d, Situation& s, Code indkvr) {
 void tiefgangbehinderter(Dialogue& d) {
   d.duty({Gebot::nicht_behindern, Schiff::a, "KVR Regel 18", "KVR Regel 18 d) i)",
           "Ein Fahrzeug, das weder manövrierunfähig noch manövrierbehindert ist, darf "
-          "ein tiefgangbehindertes Fahrzeug nicht behindern"});
+          "die sichere Durchfahrt eines tiefgangbehinderten Fahrzeugs nicht behindern"});
   d.line("A darf das tiefgangbehinderte Fzg. nicht behindern,");
   d.line("muss also versuchen, den Weg freizumachen (KVR#8fii).");
 }
@@ -271,26 +273,31 @@ struct Rangfolge {
 constexpr Rangfolge kRangfolge[2][6] = {
     {
         {},
-        {"KVR Regel 18 a) iv)", "Ein Maschinenfahrzeug weicht einem Segelfahrzeug aus"},
+        {"KVR Regel 18 a) iv)",
+         "Ein Maschinenfahrzeug in Fahrt muss einem Segelfahrzeug ausweichen"},
         {"KVR Regel 18 a) iii)",
-         "Ein Maschinenfahrzeug weicht einem fischenden Fahrzeug aus"},
+         "Ein Maschinenfahrzeug in Fahrt muss einem fischenden Fahrzeug ausweichen"},
         {"KVR Regel 18 a) ii)",
-         "Ein Maschinenfahrzeug weicht einem manövrierbehinderten Fahrzeug aus"},
+         "Ein Maschinenfahrzeug in Fahrt muss einem manövrierbehinderten Fahrzeug "
+         "ausweichen"},
         {"KVR Regel 18 a) i)",
-         "Ein Maschinenfahrzeug weicht einem manövrierunfähigen Fahrzeug aus"},
+         "Ein Maschinenfahrzeug in Fahrt muss einem manövrierunfähigen Fahrzeug "
+         "ausweichen"},
         {"KVR Regel 18 d) i)",
-         "Ein Maschinenfahrzeug darf ein tiefgangbehindertes Fahrzeug nicht behindern; "
-         "der Berater fasst das als Ausweichpflicht von A"},
+         "Ein Maschinenfahrzeug darf die sichere Durchfahrt eines tiefgangbehinderten "
+         "Fahrzeugs nicht behindern; der Berater macht daraus: A ist ausweichpflichtig"},
     },
     {
-        {"KVR Regel 18 a) iv)", "Ein Maschinenfahrzeug weicht einem Segelfahrzeug aus"},
+        {"KVR Regel 18 a) iv)",
+         "Ein Maschinenfahrzeug in Fahrt muss einem Segelfahrzeug ausweichen"},
         {},
         {"KVR Regel 18 b) iii)",
-         "Ein Segelfahrzeug weicht einem fischenden Fahrzeug aus"},
+         "Ein Segelfahrzeug in Fahrt muss einem fischenden Fahrzeug ausweichen"},
         {"KVR Regel 18 b) ii)",
-         "Ein Segelfahrzeug weicht einem manövrierbehinderten Fahrzeug aus"},
+         "Ein Segelfahrzeug in Fahrt muss einem manövrierbehinderten Fahrzeug "
+         "ausweichen"},
         {"KVR Regel 18 b) i)",
-         "Ein Segelfahrzeug weicht einem manövrierunfähigen Fahrzeug aus"},
+         "Ein Segelfahrzeug in Fahrt muss einem manövrierunfähigen Fahrzeug ausweichen"},
         {},  // decided apart: A must not impede B
     },
 };
@@ -341,13 +348,14 @@ void regeln14_15_verdict(Dialogue& d) {
 
 Pflicht regeln14_15(Peilung peilung) {
   constexpr std::string_view kKreuzen =
-      "Kreuzen sich die Kurse zweier Maschinenfahrzeuge, muss das ausweichen, das "
-      "das andere an seiner Steuerbordseite hat";
+      "Kreuzen sich die Kurse zweier Maschinenfahrzeuge so, dass die Gefahr eines "
+      "Zusammenstoßes besteht, muss das Fahrzeug ausweichen, welches das andere an "
+      "seiner Steuerbordseite hat";
   switch (peilung) {
     case Peilung::recht_voraus_gegenkurs:
       return {Gebot::ausweichen, Schiff::beide, "KVR Regel 14", "KVR Regel 14 a)",
-              "Begegnen sich zwei Maschinenfahrzeuge auf entgegengesetzten Kursen, "
-              "müssen beide nach Steuerbord ausweichen"};
+              "Begegnen sich zwei Maschinenfahrzeuge auf entgegengesetzten oder fast "
+              "entgegengesetzten Kursen, müssen beide nach Steuerbord ausweichen"};
     case Peilung::kreuzt_von_stb:
       return {Gebot::ausweichen, Schiff::a, "KVR Regel 15", "KVR Regel 15", kKreuzen};
     case Peilung::kreuzt_von_bb:

@@ -19,7 +19,7 @@ constexpr std::string_view kFahrwassersituationMenue[] = {
 
 constexpr Antwort kFahrwassersituation[] = {
     {freier_seeraum, "freier Seeraum", "Freier Seeraum"},
-    {fahrwasser, "Fahrwasser", "In einem engen Fahrwasser"},
+    {fahrwasser, "enges Fahrwasser", "In einem engen Fahrwasser"},
     {verkehrstrennungsgebiet, "Verkehrstrennungsgebiet (VTG)",
      "In einem Verkehrstrennungsgebiet"},
 };
@@ -119,8 +119,9 @@ constexpr Pflicht nicht_behindern(Schiff s, std::string_view regel,
 }
 
 constexpr std::string_view kKleinImFw =
-    "Ein Segelfahrzeug oder ein Fahrzeug unter 20 m darf im engen Fahrwasser ein "
-    "Fahrzeug nicht behindern, das nur im Fahrwasser sicher fahren kann";
+    "Ein Segelfahrzeug oder ein Fahrzeug von weniger als 20 m Länge darf im engen "
+    "Fahrwasser die Durchfahrt eines Fahrzeugs nicht behindern, das nur innerhalb des "
+    "Fahrwassers sicher fahren kann";
 constexpr std::string_view kQuerenImFw =
     "Wer ein enges Fahrwasser quert, darf ein Fahrzeug nicht behindern, das nur im "
     "Fahrwasser sicher fahren kann";
@@ -128,10 +129,12 @@ constexpr std::string_view kFischerImFw =
     "Ein fischendes Fahrzeug darf im engen Fahrwasser die Durchfahrt anderer "
     "Fahrzeuge nicht behindern";
 constexpr std::string_view kKleinImVtg =
-    "Ein Segelfahrzeug oder ein Fahrzeug unter 20 m darf ein Maschinenfahrzeug, das "
+    "Ein Segelfahrzeug oder ein Fahrzeug von weniger als 20 m Länge darf ein "
+    "Maschinenfahrzeug, das "
     "dem Einbahnweg folgt, nicht behindern";
 constexpr std::string_view kQuerenImVtg =
-    "Einbahnwege sind möglichst nicht zu queren; wer es tut, darf die Fahrzeuge, die "
+    "Einbahnwege sind so weit wie möglich nicht zu queren, und wenn, dann möglichst "
+    "rechtwinklig; der Berater leitet daraus ab: wer quert, darf die Fahrzeuge, die "
     "ihnen folgen, nicht behindern";
 constexpr std::string_view kFischerImVtg =
     "Ein fischendes Fahrzeug darf die Durchfahrt eines Fahrzeugs, das dem Einbahnweg "

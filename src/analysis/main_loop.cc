@@ -107,7 +107,7 @@ void n4kvr(Dialogue& d, Code& kvr) {
 // --- The screens around an analysis -------------------------------------------
 
 constexpr std::string_view kTitelText[] = {
-    "für Segel- und Motorschiffe",
+    "für Segel- und Maschinenfahrzeuge",
     "auf den Seeschifffahrtsstraßen (Seeschifffahrtsstraßen-Ordnung, SeeSchStrO) "
     "und auf Hoher See (Kollisionsverhütungsregeln, KVR)",
 };
@@ -141,11 +141,13 @@ void titel(Dialogue& d) {
 }
 
 constexpr std::string_view kInfoText[] = {
-    "1. A und B bestimmen: A ist ein Segel- oder Motorschiff, B ein beliebiges "
-    "Fahrzeug.",
-    "2. Seeschifffahrtsstraßen-Ordnung: KVR Regel 9; §§ 23, 24 und 25 (Abs. 2, 4 und 5).",
+    "1. A und B bestimmen: A (das eigene Schiff) ist ein Segel- oder Maschinenfahrzeug, "
+    "B ein beliebiges Fahrzeug.",
+    "2. Seeschifffahrtsstraßen-Ordnung: § 2 (Wegerechtschiff), §§ 21 bis 23 und § 25 "
+    "Abs. 2 bis 5, dazu KVR Regel 9.",
     "3. KVR: Regeln 9, 10, 19, 13, 12, 18, 14 und 15.",
-    "Begegnungen etwa zweier Fischer behandelt der Berater wie die zweier Motorschiffe.",
+    "Begegnungen zweier Fahrzeuge gleicher Art (etwa zweier fischender Fahrzeuge) "
+    "behandelt der Berater wie die zweier Maschinenfahrzeuge.",
     "Ohne jede Gewähr, mit Vorsicht zu gebrauchen.",
 };
 

@@ -29,7 +29,7 @@ static_assert(in_reihe(kWache));
 
 constexpr Frage kZusatzinfoFrage = {
     Feld::keines, "Wollen Sie Zusatzinformationen zu Regel 19 KVR?", kZusatzinfoMenue,
-    kZusatzinfo, "Möchten Sie Hinweise zum Verhalten nach Regel 19 KVR?"};
+    kZusatzinfo, "Möchten Sie Hinweise zum Verhalten nach KVR Regel 19?"};
 
 constexpr Frage kWacheFrage = {
     Feld::keines, "Fahren Sie nur mit HOERWACHE, oder unter RADAR ?", kWacheMenue, kWache,

@@ -76,11 +76,11 @@ constexpr std::string_view kEngstelleMenue[] = {
 constexpr Antwort kEngstelle[] = {
     {keine_engstelle, "Nein", "A und B begegnen sich nicht an einer Engstelle"},
     {a_mit_stroemung, "A fährt mit der Strömung",
-     "An einer Engstelle fährt A mit der Strömung (oder hält sich an die "
-     "Steuerbordseite des Fahrwassers)"},
+     "An einer Engstelle fährt A mit der (auch der kommenden) Strömung oder hält sich "
+     "an die Steuerbordseite des Fahrwassers"},
     {b_mit_stroemung, "B fährt mit der Strömung",
-     "An einer Engstelle fährt B mit der Strömung (oder hält sich an die "
-     "Steuerbordseite des Fahrwassers)"},
+     "An einer Engstelle fährt B mit der (auch der kommenden) Strömung oder hält sich "
+     "an die Steuerbordseite des Fahrwassers"},
 };
 static_assert(in_reihe(kEngstelle));
 
@@ -180,14 +180,19 @@ Ausgang nach_kvr(Dialogue& d, std::string_view paragraph, std::string_view grund
 /// §2: B restricted in her ability to manoeuvre or constrained by her
 /// draught shows herself as a vessel with the right of way.
 Ausgang wegerechtschiff(Dialogue& d, Code kb1) {
-  d.verdict(
-      {Gebot::nicht_behindern, Schiff::a, "§ 2 SeeSchStrO und KVR Regel 18",
-       "§ 2 Abs. 1 Nr. 13 SeeSchStrO, KVR Regel 18",
-       kb1 == tiefgangbehindert
-           ? "Ein tiefgangbehindertes Fahrzeug zeigt sich im Fahrwasser als "
-             "Wegerechtschiff, und ein Wegerechtschiff darf nicht behindert werden"
-           : "Ein manövrierbehindertes Fahrzeug im Fahrwasser ist ein "
-             "Wegerechtschiff, und ein Wegerechtschiff darf nicht behindert werden"});
+  constexpr std::string_view kRegel = "§ 2 SeeSchStrO und KVR Regel 18";
+  if (kb1 == tiefgangbehindert) {
+    d.verdict({Gebot::nicht_behindern, Schiff::a, kRegel,
+               "§ 2 Abs. 1 Nr. 13 SeeSchStrO, KVR Regel 18 d) i)",
+               "Ein tiefgangbehindertes Fahrzeug zeigt sich im Fahrwasser als "
+               "Wegerechtschiff, und ein Wegerechtschiff darf nicht behindert werden"});
+  } else {
+    d.verdict({Gebot::nicht_behindern, Schiff::a, kRegel,
+               "§ 2 Abs. 1 Nr. 13 SeeSchStrO, KVR Regel 18 a) ii) und b) ii)",
+               "Der Berater behandelt ein manövrierbehindertes Fahrzeug im Fahrwasser "
+               "wie ein Wegerechtschiff, und ein Wegerechtschiff darf nicht behindert "
+               "werden"});
+  }
   if (kb1 == tiefgangbehindert) {
     d.line("Der Tiefgangbehinderte zeigt sich als Wegerechtschiff,");
   }
@@ -201,7 +206,9 @@ Ausgang wegerechtschiff(Dialogue& d, Code kb1) {
 }
 
 /// The remark beside keeping to starboard that a small vessel must not
-/// impede a large one: a duty towards the other vessel only where she is large.
+/// impede a large one: a duty towards the other vessel only where she is a
+/// power-driven vessel of 20 m or more, which KVR Regel 9 b) protects as one
+/// that can navigate safely only within the fairway.
 void klein_gegen_gross(Dialogue& d, Schiff klein, bool anderes_gross) {
   if (klein == Schiff::a) {
     d.line("(A darf dabei ein grosses Fahrzeug nicht behindern)");
@@ -210,15 +217,16 @@ void klein_gegen_gross(Dialogue& d, Schiff klein, bool anderes_gross) {
   }
   if (!anderes_gross) return;
   d.duty({Gebot::nicht_behindern, klein, "KVR Regel 9", "KVR Regel 9 b)",
-          "Ein Segelfahrzeug oder ein Fahrzeug unter 20 m darf im Fahrwasser ein "
-          "großes Fahrzeug nicht behindern, das nur im Fahrwasser sicher fahren kann"});
+          "Ein Segelfahrzeug oder ein Fahrzeug von weniger als 20 m Länge darf im "
+          "Fahrwasser die Durchfahrt eines Fahrzeugs nicht behindern, das nur innerhalb "
+          "des Fahrwassers sicher fahren kann"});
 }
 
 /// §21 and §22: keep to starboard, with the remarks on who must not impede.
 Ausgang rechts_halten(Dialogue& d, const Situation& s) {
   d.line(kUrteilKopf);
   d.verdict({Gebot::rechts_fahren, Schiff::beide, "§§ 21 und 22 SeeSchStrO",
-             "§§ 21 und 22 SeeSchStrO",
+             "§§ 21 und 22 SeeSchStrO, KVR Regel 9 a)",
              "Folgen beide dem Fahrwasser, ohne zu überholen oder an einer Engstelle "
              "zu begegnen, hat keiner Vorfahrt: beide fahren möglichst weit rechts"});
   d.line("# 21 und 22:");
@@ -226,13 +234,14 @@ Ausgang rechts_halten(Dialogue& d, const Situation& s) {
   if (s.kb1 == fischend) {
     d.line("(B als Fischer darf anderes Fzg im FW nicht behindern)");
     d.duty({Gebot::nicht_behindern, Schiff::b, "KVR Regel 9", "KVR Regel 9 c)",
-            "Ein fischendes Fahrzeug darf im Fahrwasser andere Fahrzeuge nicht "
-            "behindern"});
+            "Ein fischendes Fahrzeug darf im Fahrwasser die Durchfahrt anderer "
+            "Fahrzeuge nicht behindern"});
   }
-  const bool a_klein = klein(s.ka1, s.ka2);
-  const bool b_klein = klein(s.kb1, s.kb2);
-  if (a_klein) klein_gegen_gross(d, Schiff::a, !b_klein);
-  if (b_klein) klein_gegen_gross(d, Schiff::b, !a_klein);
+  const auto gross = [](Code typ, Code laenge) {
+    return typ == maschinenfahrzeug && laenge == groesser_20m;
+  };
+  if (klein(s.ka1, s.ka2)) klein_gegen_gross(d, Schiff::a, gross(s.kb1, s.kb2));
+  if (klein(s.kb1, s.kb2)) klein_gegen_gross(d, Schiff::b, gross(s.ka1, s.ka2));
   d.line(kFuss);
   return Ausgang::kEntschieden;
 }
@@ -251,8 +260,8 @@ bool zwei_segler_in_einem_fw(const Situation& s) {
 
 constexpr Paragraph kP25Abs3 = {
     "", "§ 25 Abs. 3 SeeSchStrO",
-    "Von zwei Segelfahrzeugen im Fahrwasser hat das Vorfahrt, das dem Fahrwasser "
-    "deutlich folgt"};
+    "Von zwei Segelfahrzeugen hat im Fahrwasser das Vorfahrt, das deutlich dem "
+    "Fahrwasserverlauf folgt"};
 
 Ausgang zwei_segler(Dialogue& d, const Situation& s) {
   if (s.kafw == im_fw_deutlich_folgend) return urteil(d, kP25Abs3, kP25, a_hat_vorfahrt);
@@ -260,7 +269,7 @@ Ausgang zwei_segler(Dialogue& d, const Situation& s) {
   return nach_kvr(d, "# 25(3): ", "... also 2 Segler, ausweichen nach KVR ....wie folgt");
 }
 
-constexpr Paragraph kP23 = {"# 23:", "§ 23 SeeSchStrO",
+constexpr Paragraph kP23 = {"# 23:", "§ 23 SeeSchStrO, KVR Regel 13 a)",
                             "Wer im Fahrwasser überholt, muss dem Überholten ausweichen"};
 constexpr Paragraph kP25Abs5 = {
     "# 25(5):", "§ 25 Abs. 5 SeeSchStrO",
@@ -306,8 +315,8 @@ constexpr Paragraph kP25Abs4 = {
     "Nebenfahrwasser kommt"};
 constexpr Paragraph kP25Abs2 = {
     "# 25(2):", "§ 25 Abs. 2 SeeSchStrO",
-    "Wer dem Fahrwasser folgt, hat Vorfahrt vor dem, der es quert oder nicht "
-    "seinem Verlauf folgt"};
+    "Wer dem Fahrwasserverlauf folgt, hat Vorfahrt vor dem, der in das Fahrwasser "
+    "einläuft, es quert oder darin dreht"};
 
 /// The decision tree of the SeeSchStrO; the first case that holds decides.
 Ausgang entscheide(Dialogue& d, Situation& s) {

@@ -121,7 +121,7 @@ void Uebung::einleitung(Dialogue& d) const {
         (LineBuilder() << "Lagen: " << ziehung_.anzahl << "   (--seed " << seed_ << ")")
             .text());
   d.line(kStrich);
-  d.line("NOTE:  No guarantee whatsoever, handle with care !!!");
+  d.say(Zeilenart::text, "Ohne jede Gewähr, mit Vorsicht zu gebrauchen.");
 }
 
 void Uebung::run(Dialogue& d) {
