@@ -48,7 +48,7 @@ const transcript = (page) => page.evaluate(() => window.ausweich.transcript);
 test('"Neu starten" after 0 = Ende starts afresh with the first-run defaults', async () => {
   const context = await browser.newContext({ serviceWorkers: 'block' });
   const page = await context.newPage();
-  await page.goto(server.url);
+  await page.goto(server.url + '#text');
   await h.waitForRead(page, 1);
   const firstVisit = await transcript(page);
 
@@ -67,7 +67,7 @@ test('"Neu starten" after 0 = Ende starts afresh with the first-run defaults', a
   assert.equal(await page.isDisabled('#reply'), true);
 
   await page.evaluate(() => { window.notReloaded = true; });
-  const requestsBefore = server.requests;
+  const requestsBefore = server.paths.length;
   await page.click('#restart');
   await h.waitForRead(page, 1);
   assert.equal(await page.evaluate(() => window.notReloaded), true, 'the page was reloaded');
@@ -78,12 +78,13 @@ test('"Neu starten" after 0 = Ende starts afresh with the first-run defaults', a
   const restarted = await transcript(page);
   assert.notEqual(restarted, afterOther, 'the defaults left by the first run');
   // Nothing loaded again: the new run is a new instance of the program
-  // compiled for the first.
-  assert.equal(server.requests, requestsBefore);
+  // compiled for the first. (The browser asks for the icon again whenever
+  // the address changes, which it does at every answer.)
+  assert.deepEqual(server.paths.slice(requestsBefore).filter((p) => p !== '/icon.svg'), []);
 
   // The same as on a page loaded afresh.
   const fresh = await context.newPage();
-  await fresh.goto(server.url);
+  await fresh.goto(server.url + '#text');
   await type(fresh, onDefaults);
   await h.waitForRead(fresh, onDefaults.length + 1);
   assert.equal(restarted, await transcript(fresh));
@@ -97,7 +98,7 @@ test('offline after the first visit: a reload starts the program and a run goes 
   await page.evaluate(() => navigator.serviceWorker.ready);
   await context.setOffline(true);
   await page.reload();
-  await type(page, ['', '', '2', '2', '2', '1', '1', '1', '1', '2', '', '', '', '0']);
+  await h.tapCards(page, ['', '', '2', '2', '2', '1', '1', '1', '1', '2', '', '', '', '0']);
   await page.waitForFunction(() => window.ausweich.status !== null);
   const run = await h.pageRun(page);
   assert.equal(run.status, 0);
@@ -157,7 +158,7 @@ for (const [name, viewport, options] of [
   test(`${name} ${viewport.width} x ${viewport.height}: no line wraps, no horizontal scroll`, async () => {
     const context = await browser.newContext({ viewport, serviceWorkers: 'block', ...options });
     const page = await context.newPage();
-    await page.goto(server.url);
+    await page.goto(server.url + '#text');
     // Focused on load, ready for the keyboard.
     await page.waitForFunction(() => document.activeElement.id === 'reply', null, { timeout: 5000 });
     assert.equal(await page.getAttribute('#reply', 'inputmode'), 'numeric');
