@@ -307,12 +307,25 @@
     });
   }
 
+  // The address follows the replies once the card is shown: not before the
+  // browser has painted it.
+  const later = (f) => (window.requestIdleCallback ? requestIdleCallback(f, { timeout: 200 }) : setTimeout(f, 20));
+  let addressQueued = false;
+  function updateAddress() {
+    if (addressQueued) return;
+    addressQueued = true;
+    later(() => {
+      addressQueued = false;
+      writeAddress();
+    });
+  }
+
   // The program waits for a line that is not there yet.
   function waits(run) {
     if (run !== window.ausweich) return;
     cards.waits();
     back.disabled = current.replies.length === 0;
-    writeAddress();
+    updateAddress();
   }
 
   function running() {
@@ -337,7 +350,7 @@
     for (const button of keys.querySelectorAll('button')) button.disabled = true;
     cards.ended(run.training ? 'Ergebnis' : 'Beratung beendet');
     back.disabled = current.replies.length === 0;
-    writeAddress();
+    updateAddress();
     if (!textView.hidden) restart.focus();
   }
 

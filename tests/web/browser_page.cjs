@@ -286,11 +286,12 @@ test('"Zurück" and the shared link give the run of the same answers', async () 
   assert.equal(answers.length, 20);
   const page = await open('');
   await h.tapCards(page, answers);
-  assert.equal(await page.evaluate(() => location.hash), '#antworten=' + answers.join(','));
+  const address = (replies) => page.waitForFunction((a) => location.hash === a, '#antworten=' + replies.join(','));
+  await address(answers);
   await page.click('#zurueck');
   await h.waitForRead(page, answers.length);
   const back = await seen(page);
-  assert.equal(await page.evaluate(() => location.hash), '#antworten=' + answers.slice(0, -1).join(','));
+  await address(answers.slice(0, -1));
   const fresh = await open('');
   await h.tapCards(fresh, answers.slice(0, -1));
   assert.deepEqual(await seen(fresh), back);
@@ -314,7 +315,8 @@ test('"Zurück" and the shared link give the run of the same answers', async () 
   // writes it into the address.
   const training = await open('#ueben');
   assert.equal(await training.isHidden('#zurueck'), true);
-  const seed = (await training.evaluate(() => location.hash)).match(/^#ueben&seed=([0-9]+)$/)[1];
+  await training.waitForFunction(() => /^#ueben&seed=[0-9]+$/.test(location.hash));
+  const seed = await training.evaluate(() => location.hash.slice('#ueben&seed='.length));
   const drawn = h.runNative(native, Buffer.from(''), ['--uebung', '--seed', seed]);
   assert.ok(drawn.out.startsWith((await seen(training)).out), 'another draw than the seed\'s');
   await context.close();
