@@ -81,17 +81,17 @@ function noteCards() {
   window.cards = [];
   let click;
   document.addEventListener('click', (event) => { click = event.timeStamp; }, true);
-  addEventListener('DOMContentLoaded', () => {
-    new MutationObserver((records) => {
-      const card = records.some((r) => [...r.addedNodes]
-        .some((n) => n.nodeName === 'ARTICLE' && n.dataset.art !== 'laden'));
-      if (!card) return;
-      const entry = { at: performance.now(), click };
-      click = undefined;
-      window.cards.push(entry);
-      requestAnimationFrame(() => { entry.frame = performance.now(); });
-    }).observe(document.getElementById('karte'), { childList: true });
-  });
+  // From the start: where the program is compiled before the page is
+  // parsed, its first card comes before the page's DOMContentLoaded.
+  new MutationObserver((records) => {
+    const card = records.some((r) => r.target.id === 'karte' && [...r.addedNodes]
+      .some((n) => n.nodeName === 'ARTICLE' && n.dataset.art !== 'laden'));
+    if (!card) return;
+    const entry = { at: performance.now(), click };
+    click = undefined;
+    window.cards.push(entry);
+    requestAnimationFrame(() => { entry.frame = performance.now(); });
+  }).observe(document, { childList: true, subtree: true });
 }
 
 // Notes, in the page, for every Enter: the key's time stamp, when the

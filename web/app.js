@@ -511,7 +511,8 @@
       scrollDown();
       if (!reply.disabled) reply.focus();
     } else {
-      cards.focus();
+      cards.shown();
+      cardView.querySelector('h2').focus();
     }
   });
 

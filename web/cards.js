@@ -14,7 +14,8 @@
 
 window.ausweichKarten = function (root, answer) {
   const announcer = document.getElementById('ansage');
-  let newest = null;    // the newest card, not yet shown
+  let newest = null;    // the newest card, which the program has not yet waited at
+  let waiting = null;   // the card the program waits at, not shown while the text view is on
   let answered = false; // a reply has gone from the card shown
   let facts = [];       // the answers taken in this analysis: {titel, knopf}
   let following = null; // the card whose question follows the verdict shown
@@ -204,17 +205,24 @@ window.ausweichKarten = function (root, answer) {
     },
     // The program waits for a reply: the newest card, unless it is shown.
     waits() {
-      if (newest) {
-        const k = newest;
-        newest = null;
-        show(k);
-      }
+      if (newest) waiting = newest;
+      newest = null;
       answered = false;
+      this.shown();
+    },
+    // The card view is shown: the card the program waits at, where it is
+    // not yet there.
+    shown() {
+      if (root.hidden) return;
+      const k = waiting;
+      waiting = null;
+      if (k) show(k);
     },
     // The run has ended: its last lines (the training's score) under `heading`.
     ended(heading) {
       const k = newest;
       newest = null;
+      waiting = null;
       if (k && k.urteil) {
         show(k);
         return;
@@ -226,11 +234,10 @@ window.ausweichKarten = function (root, answer) {
     // A fresh run.
     reset() {
       newest = null;
+      waiting = null;
       facts = [];
       put(card('laden', 'Der Berater startet …'), '');
     },
-    focus() {
-      root.querySelector('h2').focus();
-    },
+
   };
 };
