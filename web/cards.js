@@ -104,7 +104,7 @@ window.ausweichKarten = function (root, answer) {
       const suggested = a.code === f.vorschlag;
       const b = button(String(a.code), el('span', { class: 'nr', 'aria-hidden': 'true', text: a.code }),
         { 'aria-keyshortcuts': String(a.code), class: suggested ? 'vorschlag' : '' });
-      b.append(el('span', { text: a.knopf }));
+      b.append(el('span', { class: 'knopf', text: a.knopf }));
       if (suggested) b.append(el('span', { class: 'marke', text: 'Vorschlag' }));
       list.append(el('li', null, b));
     }
