@@ -141,13 +141,18 @@
     return wanted;
   }
 
-  const state = fromAddress(location.hash);
-  if (state.training) state.replies = [];
+  const state = {};
   // A training without a seed draws one, so that a reload draws the same.
   function drawSeed() {
     state.seed = String(crypto.getRandomValues(new Uint32Array(1))[0]);
   }
-  if (state.training && state.seed === null) drawSeed();
+  // The state that the address asks for; a training replays no replies.
+  function readAddress() {
+    Object.assign(state, fromAddress(location.hash));
+    if (state.training) state.replies = [];
+    if (state.training && state.seed === null) drawSeed();
+    say(state.refused ? 'Der Link enthält Antworten, die nicht nur aus Ziffern bestehen: nichts nachgespielt.' : '');
+  }
 
   function args() {
     if (!state.training) return [];
@@ -516,11 +521,18 @@
     }
   });
 
+  // An address given while the page is open (a link followed, a fragment
+  // typed) starts its run as a reload would.
+  window.addEventListener('hashchange', () => {
+    readAddress();
+    startAfresh(state.replies);
+  });
+
   // Every run starts with an argument list, as from a command line, and the
   // replies of the address. The field takes the focus in the first frame:
   // focusing lays out the page, which would keep the program waiting to
   // start.
-  if (state.refused) say('Der Link enthält Antworten, die nicht nur aus Ziffern bestehen: nichts nachgespielt.');
+  readAddress();
   showState();
   start(state.replies);
   if (state.text) requestAnimationFrame(() => reply.focus());
