@@ -88,7 +88,7 @@ window.ausweichKarten = function (root, answer) {
         list.append(el('li', null, el('strong', { text: p.worte || p.regel }),
           ' (' + p.stelle + '): ' + p.grund));
       }
-      part.append(el('h3', { text: 'Außerdem' }), list);
+      part.append(el('h3', { text: k.urteil ? 'Außerdem' : 'Pflichten' }), list);
     }
     for (const a of k.annahmen) part.append(el('p', { text: 'Angenommen: ' + a + '.' }));
     part.append(lines(k.zeilen));
@@ -143,7 +143,8 @@ window.ausweichKarten = function (root, answer) {
     const u = k.urteil;
     const c = card('urteil', u.worte || u.regel);
     c.classList.add('klasse-' + u.klasse);
-    c.append(el('p', { class: 'stelle', text: u.stelle }), el('p', { text: u.grund }));
+    if (u.worte) c.append(el('p', { class: 'stelle', text: u.stelle }));
+    c.append(el('p', { text: u.grund }));
     if (facts.length) {
       const list = el('dl');
       for (const f of facts) list.append(el('dt', { text: f.titel }), el('dd', { text: f.knopf }));
