@@ -105,14 +105,15 @@ window.ausweichKarten = function (root, answer) {
       const b = button(String(a.code), el('span', { class: 'nr', 'aria-hidden': 'true', text: a.code }),
         { 'aria-keyshortcuts': String(a.code), class: suggested ? 'vorschlag' : '' });
       b.append(el('span', { class: 'knopf', text: a.knopf }));
-      if (suggested) b.append(el('span', { class: 'marke', text: 'Vorschlag' }));
+      // The spaces keep the words apart in the button's name.
+      if (suggested) b.append(' ', el('span', { class: 'marke', text: 'Vorschlag' }));
       list.append(el('li', null, b));
     }
     c.append(list);
     const buttons = el('div', { class: 'knoepfe' });
     if (k.art === 'frage') {
       const kept = f.antworten.find((a) => a.code === f.vorschlag);
-      buttons.append(button('', 'Weiter', { class: 'weiter', 'aria-keyshortcuts': 'Enter' }));
+      buttons.append(button('', 'Weiter ', { class: 'weiter', 'aria-keyshortcuts': 'Enter' }));
       buttons.lastChild.append(el('span', {
         class: 'klein', text: kept ? 'mit „' + kept.knopf + '“' : 'mit der bisherigen Antwort',
       }));
