@@ -1,11 +1,20 @@
 // The page of the web edition: it runs the advisor (the compiled program,
 // fetched beside the page, and its Emscripten glue, written into it) with
-// itself as the terminal. What the program writes goes to the screen as it is; what the user
-// types goes to the program line by line, echoed on the screen as a terminal
-// would, and lines typed before the program asks wait their turn. Every run is
-// a fresh instance of the compiled program, so "Neu starten" begins with the
-// first-run defaults. Two buttons choose the mode: "Beraten", the advisor, and
-// "Ueben", the training mode (the program's option --uebung).
+// itself as the terminal, and shows the run in one of two views. The card
+// view (cards.js) shows the program's cards, one question at a time, with its
+// answers as buttons. The text view shows what the program writes as it is;
+// what the user types goes to the program line by line, echoed on the screen
+// as a terminal would, and lines typed before the program asks wait their
+// turn. Both views show the same run. Every run is a fresh instance of the
+// compiled program, so a run begins with the first-run defaults, and the
+// same replies give the same run: "Zurück" replays all but the last, and the
+// address holds them, so that a reload or a shared link replays them. Two
+// buttons choose the mode: "Beraten", the advisor, and "Üben", the training
+// mode (the program's option --uebung).
+//
+// The address: the words `ueben`, `seed=S`, `anzahl=N` (the training and its
+// draw), `text` (the text view) and `antworten=R,R,...` (the advisor's
+// replies, digits or empty), in any order, joined by "&".
 //
 // The current run is exposed as window.ausweich: transcript (all that the
 // program wrote to standard output), diagnostics (standard error), status
@@ -24,9 +33,16 @@
   const endDiagnostic = $('end-diagnostic');
   const restart = $('restart');
   const modes = $('modes');
+  const cardView = $('karte');
+  const textView = $('textansicht');
+  const viewButton = $('ansicht');
+  const back = $('zurueck');
+  const note = $('hinweis');
 
   // Lines kept on the screen for scrolling back; older ones are dropped.
   const SCROLLBACK = 2000;
+  // Replies that an address may hold: enough for any session a person types.
+  const MOST_REPLIES = 5000;
   const encoder = new TextEncoder();
   const fineInput = window.matchMedia('(hover: hover)').matches;
 
@@ -58,6 +74,10 @@
     return n;
   }
 
+  function scrollDown() {
+    screen.scrollTop = screen.scrollHeight;
+  }
+
   // New text goes at the bottom, and the screen follows it, as a terminal's
   // does; the scroll waits for the next frame, so a burst of output costs one.
   function show(text, echo) {
@@ -77,11 +97,11 @@
       linesShown -= shown.shift();
       screen.firstChild.remove();
     }
-    if (!scrollQueued) {
+    if (!scrollQueued && !textView.hidden) {
       scrollQueued = true;
       requestAnimationFrame(() => {
         scrollQueued = false;
-        screen.scrollTop = screen.scrollHeight;
+        scrollDown();
       });
     }
   }
@@ -92,15 +112,92 @@
     linesShown = 0;
   }
 
+  // --- The state in the address ----------------------------------------------
+
+  // What the address asks for; `refused` where it holds replies that are not
+  // digits or empty, of which it replays none.
+  function fromAddress(hash) {
+    const wanted = { training: false, seed: null, count: null, text: false, replies: [], refused: false };
+    for (const word of hash.replace(/^#/, '').split('&')) {
+      const at = word.indexOf('=');
+      const name = at < 0 ? word : word.slice(0, at);
+      const value = at < 0 ? null : word.slice(at + 1);
+      // Only values that the program takes: a link with another runs the
+      // training without it.
+      const number = /^[0-9]{1,19}$/.test(value || '') ? Number(value) : NaN;
+      if (name === 'ueben' && value === null) wanted.training = true;
+      else if (name === 'text' && value === null) wanted.text = true;
+      else if (name === 'seed' && number >= 0) wanted.seed = value;
+      else if (name === 'anzahl' && number >= 1 && number <= 100) wanted.count = value;
+      else if (name === 'antworten' && value !== null) {
+        const replies = value.split(',');
+        if (replies.length <= MOST_REPLIES && replies.every((r) => /^[0-9]{0,19}$/.test(r))) {
+          wanted.replies = replies;
+        } else {
+          wanted.refused = true;
+        }
+      }
+    }
+    return wanted;
+  }
+
+  const state = {};
+  // A training without a seed draws one, so that a reload draws the same.
+  function drawSeed() {
+    state.seed = String(crypto.getRandomValues(new Uint32Array(1))[0]);
+  }
+  // The state that the address asks for; a training replays no replies.
+  function readAddress() {
+    Object.assign(state, fromAddress(location.hash));
+    if (state.training) state.replies = [];
+    if (state.training && state.seed === null) drawSeed();
+    say(state.refused ? 'Der Link enthält Antworten, die nicht nur aus Ziffern bestehen: nichts nachgespielt.' : '');
+  }
+
+  function args() {
+    if (!state.training) return [];
+    const list = ['--uebung'];
+    if (state.seed !== null) list.push('--seed', state.seed);
+    if (state.count !== null) list.push('--anzahl', state.count);
+    return list;
+  }
+
+  // The replies of the run, where a link can hold them all.
+  function shareable(replies) {
+    return replies.every((r) => /^[0-9]*$/.test(r));
+  }
+
+  function writeAddress() {
+    const words = [];
+    if (state.training) {
+      words.push('ueben', 'seed=' + state.seed);
+      if (state.count !== null) words.push('anzahl=' + state.count);
+    }
+    if (state.text) words.push('text');
+    const replies = current ? current.replies : [];
+    if (!state.training && replies.length && shareable(replies)) {
+      words.push('antworten=' + replies.join(','));
+    }
+    const address = words.length ? '#' + words.join('&') : location.pathname + location.search;
+    if (address !== (location.hash || location.pathname + location.search)) {
+      history.replaceState(null, '', address);
+    }
+  }
+
   // --- One run of the program ------------------------------------------------
 
   let current = null;
+  const cards = window.ausweichKarten(cardView, (line) => enter(line));
 
-  function start(args) {
+  // Starts the program; `replay` are replies handed over one per read, each
+  // when the program asks, as though typed then.
+  function start(replay) {
     const run = { transcript: '', diagnostics: '', status: null, reads: 0, waiting: false };
     // Not enumerable, so window.ausweich shows only what it always showed.
-    Object.defineProperty(run, 'training', { value: args.includes('--uebung') });
+    Object.defineProperty(run, 'training', { value: state.training });
     const typed = [];    // lines typed and not yet read, as bytes
+    const replies = [];  // every line handed over, as typed
+    const queued = replay.slice();
     let rest = null;     // what a read left of a line longer than it could take
     let midLine = false; // the last read ended inside a line
     let inputEnded = false;
@@ -110,6 +207,12 @@
     function hand() {
       if (!waiter) return;
       let piece = rest || typed.shift();
+      if (!piece && queued.length) {
+        const line = queued.shift();
+        show(line + '\n', true);
+        replies.push(line);
+        piece = encoder.encode(line + '\n');
+      }
       if (!piece) {
         if (!inputEnded) return;
         piece = new Uint8Array(0);
@@ -127,6 +230,7 @@
     }
 
     const decoder = new TextDecoder('utf-8');
+    const cardDecoder = new TextDecoder('utf-8');
     const terminal = {
       write(bytes) {
         run.transcript += characters(bytes);
@@ -135,12 +239,23 @@
       diagnostic(bytes) {
         run.diagnostics += characters(bytes) + '\n';
       },
+      card(bytes) {
+        if (run !== window.ausweich) return;
+        let k = null;
+        try {
+          k = JSON.parse(cardDecoder.decode(bytes));
+        } catch (error) {
+          return;  // the text view still shows the screen
+        }
+        cards.receive(k);
+      },
       read(size) {
         if (!midLine) run.reads += 1;
         run.waiting = true;
         return new Promise((resolve) => {
           waiter = { size, resolve };
           hand();
+          if (waiter) waits(run);
         });
       },
       end(status) {
@@ -152,11 +267,13 @@
 
     current = {
       run,
+      replies,
       // A line as the user typed it; `lineEnd` false for Ctrl-D after text,
       // which hands over what is typed without a line end, as a terminal does.
       type(line, lineEnd) {
         const text = lineEnd ? line + '\n' : line;
         show(text, true);
+        if (lineEnd) replies.push(line);
         typed.push(encoder.encode(text));
         hand();
       },
@@ -168,7 +285,7 @@
     window.ausweich = run;
 
     createAusweich({
-      arguments: args,
+      arguments: args(),
       terminal,
       instantiateWasm(imports, receive) {
         if (compiled) {
@@ -195,6 +312,27 @@
     });
   }
 
+  // The address follows the replies once the card is shown: not before the
+  // browser has painted it.
+  const later = (f) => (window.requestIdleCallback ? requestIdleCallback(f, { timeout: 200 }) : setTimeout(f, 20));
+  let addressQueued = false;
+  function updateAddress() {
+    if (addressQueued) return;
+    addressQueued = true;
+    later(() => {
+      addressQueued = false;
+      writeAddress();
+    });
+  }
+
+  // The program waits for a line that is not there yet.
+  function waits(run) {
+    if (run !== window.ausweich) return;
+    cards.waits();
+    back.disabled = current.replies.length === 0;
+    updateAddress();
+  }
+
   function running() {
     return current !== null && current.run.status === null && endBox.hidden;
   }
@@ -215,13 +353,29 @@
     endBox.hidden = false;
     reply.disabled = true;
     for (const button of keys.querySelectorAll('button')) button.disabled = true;
-    restart.focus();
+    cards.ended(run.training ? 'Ergebnis' : 'Beratung beendet');
+    back.disabled = current.replies.length === 0;
+    updateAddress();
+    if (!textView.hidden) restart.focus();
   }
 
   // The program could not be loaded, or stopped without an exit status.
   function failed(run, trouble) {
     run.waiting = false;
     finish(run, trouble);
+  }
+
+  function startAfresh(replay) {
+    clearScreen();
+    endBox.hidden = true;
+    reply.disabled = false;
+    for (const button of keys.querySelectorAll('button')) button.disabled = false;
+    reply.value = '';
+    if (!textView.hidden) reply.focus();
+    showState();
+    cards.reset();
+    back.disabled = true;
+    start(replay);
   }
 
   // --- Replies ---------------------------------------------------------------
@@ -265,10 +419,10 @@
     if (fineInput) reply.focus();
   });
 
-  // A key pressed anywhere else on the page goes to the reply field.
-  document.addEventListener('keydown', (event) => {
+  // In the text view, a key pressed anywhere else on the page goes to the
+  // reply field.
+  function textKey(event) {
     if (event.target === reply || event.target.closest('button') || reply.disabled) return;
-    if (event.ctrlKey || event.altKey || event.metaKey) return;
     // Only typing: arrows, page keys and Tab keep scrolling and moving focus.
     if (event.key.length !== 1 && event.key !== 'Enter' && event.key !== 'Backspace') return;
     reply.focus();
@@ -276,63 +430,112 @@
       event.preventDefault();
       form.requestSubmit();
     }
+  }
+
+  // In the card view, a digit chooses its answer, Enter takes the suggestion
+  // (or goes on) unless a button has the focus, and Backspace goes back.
+  function cardKey(event) {
+    const card = cardView.querySelector('article');
+    let target = null;
+    if (/^[0-9]$/.test(event.key)) target = card.querySelector(`[data-antwort="${event.key}"]`);
+    else if (event.key === 'Enter' && !event.target.closest('button, summary')) target = card.querySelector('[data-antwort=""]');
+    else if (event.key === 'Backspace') target = back;
+    if (!target || target.disabled || target.hidden) return;
+    event.preventDefault();
+    target.click();
+  }
+
+  document.addEventListener('keydown', (event) => {
+    if (event.ctrlKey || event.altKey || event.metaKey) return;
+    if (textView.hidden) cardKey(event);
+    else textKey(event);
   });
 
-  // The two modes: the advisor, and the training mode (--uebung). The
-  // address may choose the mode and fix the draw, so that a link gives a
-  // class the same encounters: #ueben, #ueben&seed=42&anzahl=5.
-  function argsOf(hash) {
-    const words = hash.replace(/^#/, '').split('&');
-    if (words[0] !== 'ueben') return [];
-    const args = ['--uebung'];
-    for (const word of words.slice(1)) {
-      const [name, value] = word.split('=');
-      // Only values that the program takes: a link with another runs the
-      // training without it.
-      const number = /^[0-9]{1,19}$/.test(value || '') ? Number(value) : NaN;
-      if ((name === 'seed' && number >= 0) || (name === 'anzahl' && number >= 1 && number <= 100)) {
-        args.push('--' + name, value);
+  // --- Back, share, the modes and the views ---------------------------------
+
+  back.addEventListener('click', () => {
+    if (!current || current.replies.length === 0 || state.training) return;
+    startAfresh(current.replies.slice(0, -1));
+  });
+
+  function say(text) {
+    note.textContent = text;
+  }
+
+  $('teilen').addEventListener('click', async () => {
+    writeAddress();
+    const address = location.href;
+    if (current && !shareable(current.replies)) {
+      say('Die Antworten enthalten mehr als Ziffern: der Link beginnt ohne sie von vorn.');
+    }
+    if (navigator.share) {
+      try {
+        await navigator.share({ title: document.title, url: address });
+        return;
+      } catch (error) {
+        if (error.name === 'AbortError') return;
       }
     }
-    return args;
+    try {
+      await navigator.clipboard.writeText(address);
+      if (!current || shareable(current.replies)) say('Link kopiert: ' + address);
+    } catch (error) {
+      say('Link zum Kopieren: ' + address);
+    }
+  });
+
+  function showState() {
+    $('mode-beraten').setAttribute('aria-pressed', String(!state.training));
+    $('mode-ueben').setAttribute('aria-pressed', String(state.training));
+    viewButton.setAttribute('aria-pressed', String(state.text));
+    textView.hidden = !state.text;
+    cardView.hidden = state.text;
+    back.hidden = state.training;
   }
 
-  let args = argsOf(location.hash);
-
-  function showMode() {
-    const training = args.includes('--uebung');
-    $('mode-beraten').setAttribute('aria-pressed', String(!training));
-    $('mode-ueben').setAttribute('aria-pressed', String(training));
-  }
-
-  function startAfresh() {
-    clearScreen();
-    endBox.hidden = true;
-    reply.disabled = false;
-    for (const button of keys.querySelectorAll('button')) button.disabled = false;
-    reply.value = '';
-    reply.focus();
-    showMode();
-    start(args);
-  }
-
-  restart.addEventListener('click', startAfresh);
+  restart.addEventListener('click', () => startAfresh([]));
 
   modes.addEventListener('click', (event) => {
     const button = event.target.closest('button');
     if (!button) return;
-    const training = button.dataset.mode === 'ueben';
-    args = training ? ['--uebung'] : [];
-    history.replaceState(null, '', training ? '#ueben' : location.pathname + location.search);
-    startAfresh();
+    state.training = button.dataset.mode === 'ueben';
+    state.seed = null;
+    state.count = null;
+    if (state.training) drawSeed();
+    current = null;
+    say('');
+    startAfresh([]);
+    writeAddress();
   });
 
-  // Every run starts with an argument list, as from a command line. The
-  // field takes the focus in the first frame: focusing lays out the page,
-  // which would keep the program waiting to start.
-  showMode();
-  start(args);
-  requestAnimationFrame(() => reply.focus());
+  viewButton.addEventListener('click', () => {
+    state.text = !state.text;
+    showState();
+    writeAddress();
+    if (state.text) {
+      scrollDown();
+      if (!reply.disabled) reply.focus();
+    } else {
+      cards.shown();
+      cardView.querySelector('h2').focus();
+    }
+  });
+
+  // An address given while the page is open (a link followed, a fragment
+  // typed) starts its run as a reload would.
+  window.addEventListener('hashchange', () => {
+    readAddress();
+    startAfresh(state.replies);
+  });
+
+  // Every run starts with an argument list, as from a command line, and the
+  // replies of the address. The field takes the focus in the first frame:
+  // focusing lays out the page, which would keep the program waiting to
+  // start.
+  readAddress();
+  showState();
+  start(state.replies);
+  if (state.text) requestAnimationFrame(() => reply.focus());
 
   if ('serviceWorker' in navigator) {
     window.addEventListener('load', () => {

@@ -1,8 +1,8 @@
 # Lays out the site in SITE from the page's files in SOURCE and the compiled
 # program in PROGRAM (ausweichregeln.js, the Emscripten glue, and
 # ausweichregeln.wasm):
-#   index.html   with style.css, the glue and app.js written into it, so that
-#                one request brings the page and its script;
+#   index.html   with style.css, the glue, cards.js and app.js written into
+#                it, so that one request brings the page and its scripts;
 #   ausweichregeln.wasm, the program, which the page fetches from its head
 #                and compiles while the rest of it loads (in binary: in base64
 #                inside the page it would cost a third more, even gzipped);
@@ -33,10 +33,12 @@ endfunction()
 
 file(READ "${SOURCE}/index.html" page)
 read_file("${SOURCE}/style.css" style)
+read_file("${SOURCE}/cards.js" cards)
 read_file("${SOURCE}/app.js" script)
 read_file("${PROGRAM}/ausweichregeln.js" glue)
 put("<link rel=\"stylesheet\" href=\"style.css\">" "<style>\n${style}</style>")
 put("<script src=\"ausweichregeln.js\"></script>" "<script>\n${glue}</script>")
+put("<script src=\"cards.js\"></script>" "<script>\n${cards}</script>")
 put("<script src=\"app.js\"></script>" "<script>\n${script}</script>")
 file(WRITE "${SITE}/index.html" "${page}")
 foreach(name IN ITEMS manifest.webmanifest icon.svg)

@@ -121,20 +121,18 @@ void ConsoleDialogue::write_line(std::string_view text) {
 }
 
 void ConsoleDialogue::block(const Textblock& b) {
-  if (line_end_ != "\n") {
-    Dialogue::block(b);
+  if (reports_ != nullptr) reports_->block(b);
+  if (line_end_ == "\n") {
+    put(b.zusammen);
     return;
   }
-  if (reports_ != nullptr) {
-    for (const std::string_view zeile : b.zeilen) {
-      if (zeile.empty()) {
-        reports_->empty();
-      } else {
-        reports_->line(zeile);
-      }
+  for (const std::string_view zeile : b.zeilen) {
+    if (zeile.empty()) {
+      end_line();
+    } else {
+      write_line(zeile);
     }
   }
-  put(b.zusammen);
 }
 
 void ConsoleDialogue::say(Zeilenart art, std::string_view text) {

@@ -18,6 +18,17 @@ class Reports {
   virtual void line(std::string_view) {}
   virtual void empty() {}
   virtual void say(Zeilenart, std::string_view) {}
+  /// The fixed lines of a screen, written together; reported as its lines
+  /// unless a face tells them from the others.
+  virtual void block(const Textblock& b) {
+    for (const std::string_view zeile : b.zeilen) {
+      if (zeile.empty()) {
+        empty();
+      } else {
+        line(zeile);
+      }
+    }
+  }
   /// A question about to be read, with the default it offers.
   virtual void ask(const Frage&, Code) {}
   /// The answer the question has taken (the default, where Enter kept it).

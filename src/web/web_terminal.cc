@@ -4,8 +4,10 @@
 
 // The page hands the program a `terminal` object when it starts a run (see
 // web/app.js): write(bytes), diagnostic(bytes), read(n) giving a promise of
-// at most n bytes (none at the end of input), and end(status). The bytes are
-// views into the program's memory, valid only during the call.
+// at most n bytes (none at the end of input), end(status), and, where it
+// shows cards, card(bytes), a card as JSON text in UTF-8. The bytes are views
+// into the program's memory, valid only during the call. The card comes
+// before the read, never while the program is suspended in it.
 
 namespace {
 
@@ -16,6 +18,15 @@ EM_JS(void, page_diagnostic, (const char* buf, std::size_t n),
       { Module["terminal"].diagnostic(HEAPU8.subarray(buf, buf + n)); });
 
 EM_JS(void, page_end, (int status), { Module["terminal"].end(status); });
+
+EM_JS(void, page_card, (const char* buf, std::size_t n), {
+  const terminal = Module["terminal"];
+  if (terminal.card) terminal.card(HEAPU8.subarray(buf, buf + n));
+});
+
+void hand_over(std::string_view card) {
+  if (!card.empty()) page_card(card.data(), card.size());
+}
 
 // Suspends the program until the page has a line for it. The buffer that
 // holds the suspended call stack (Asyncify) is measured at every read; the
@@ -37,6 +48,7 @@ EM_ASYNC_JS(std::size_t, page_read, (char* buf, std::size_t n), {
 namespace ausweich {
 
 std::size_t WebTerminal::read(char* buf, std::size_t n) {
+  hand_over(karte_.abholen());
   return page_read(buf, n);
 }
 
@@ -49,6 +61,7 @@ void WebTerminal::diagnostic(std::string_view line) {
 }
 
 void WebTerminal::end(int status) {
+  hand_over(karte_.schluss(status));
   page_end(status);
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "console/terminal.h"
+#include "web/karte.h"
 
 namespace ausweich {
 
@@ -11,15 +12,21 @@ namespace ausweich {
 /// screen shows what the program writes, and its reply field hands over the
 /// lines that the user types, one line per read; a read waits (the program is
 /// suspended and the page goes on) until the user has typed a line or ended
-/// the input. The page learns the exit status from `end`.
+/// the input. Before each read that begins a question or a wait, the page
+/// gets the card of what the program has reported since the last one; it
+/// learns the exit status, with the last card, from `end`.
 class WebTerminal final : public Terminal {
  public:
   std::size_t read(char* buf, std::size_t n) override;
   void write(const char* buf, std::size_t n) override;
   void diagnostic(std::string_view line) override;
+  Reports* reports() override { return &karte_; }
 
   /// Tells the page that the program has ended with `status`.
   void end(int status);
+
+ private:
+  Karte karte_;
 };
 
 }  // namespace ausweich

@@ -1,8 +1,10 @@
 // The page as a whole in headless Chromium: "Neu starten" after the end by
-// 0, a reload without network once the site has been visited, the layout on
-// a 360 px phone, and screenshots of a phone and a desktop page.
+// 0, a reload without network once the site has been visited, the layout
+// of both views on a 360 px phone and a desktop, light and dark, with
+// screenshots; axe-core's checks of both views; "Zurück" and the shared
+// link.
 //
-// usage: node browser_page.cjs SITE_DIR SCREENSHOT_DIR
+// usage: node browser_page.cjs SITE_DIR SCREENSHOT_DIR CONSOLE_PROGRAM
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -11,7 +13,9 @@ const path = require('node:path');
 const { test, before, after } = require('node:test');
 const h = require('./harness.cjs');
 
-const [site, shots] = process.argv.slice(2);
+const { analysis } = require('./sessions.cjs');
+
+const [site, shots, native] = process.argv.slice(2);
 let server;
 let browser;
 
@@ -48,7 +52,7 @@ const transcript = (page) => page.evaluate(() => window.ausweich.transcript);
 test('"Neu starten" after 0 = Ende starts afresh with the first-run defaults', async () => {
   const context = await browser.newContext({ serviceWorkers: 'block' });
   const page = await context.newPage();
-  await page.goto(server.url);
+  await page.goto(server.url + '#text');
   await h.waitForRead(page, 1);
   const firstVisit = await transcript(page);
 
@@ -67,7 +71,7 @@ test('"Neu starten" after 0 = Ende starts afresh with the first-run defaults', a
   assert.equal(await page.isDisabled('#reply'), true);
 
   await page.evaluate(() => { window.notReloaded = true; });
-  const requestsBefore = server.requests;
+  const requestsBefore = server.paths.length;
   await page.click('#restart');
   await h.waitForRead(page, 1);
   assert.equal(await page.evaluate(() => window.notReloaded), true, 'the page was reloaded');
@@ -78,12 +82,13 @@ test('"Neu starten" after 0 = Ende starts afresh with the first-run defaults', a
   const restarted = await transcript(page);
   assert.notEqual(restarted, afterOther, 'the defaults left by the first run');
   // Nothing loaded again: the new run is a new instance of the program
-  // compiled for the first.
-  assert.equal(server.requests, requestsBefore);
+  // compiled for the first. (The browser asks for the icon again whenever
+  // the address changes, which it does at every answer.)
+  assert.deepEqual(server.paths.slice(requestsBefore).filter((p) => p !== '/icon.svg'), []);
 
   // The same as on a page loaded afresh.
   const fresh = await context.newPage();
-  await fresh.goto(server.url);
+  await fresh.goto(server.url + '#text');
   await type(fresh, onDefaults);
   await h.waitForRead(fresh, onDefaults.length + 1);
   assert.equal(restarted, await transcript(fresh));
@@ -97,7 +102,7 @@ test('offline after the first visit: a reload starts the program and a run goes 
   await page.evaluate(() => navigator.serviceWorker.ready);
   await context.setOffline(true);
   await page.reload();
-  await type(page, ['', '', '2', '2', '2', '1', '1', '1', '1', '2', '', '', '', '0']);
+  await h.tapCards(page, ['', '', '2', '2', '2', '1', '1', '1', '1', '2', '', '', '', '0']);
   await page.waitForFunction(() => window.ausweich.status !== null);
   const run = await h.pageRun(page);
   assert.equal(run.status, 0);
@@ -150,31 +155,169 @@ function measure(page) {
   });
 }
 
+// Whether the page needs no horizontal scrolling with the text at `size`.
+function fits(page, size) {
+  return page.evaluate((s) => {
+    document.documentElement.style.fontSize = s;
+    const ok = document.documentElement.scrollWidth <= window.innerWidth;
+    document.documentElement.style.fontSize = '';
+    return ok;
+  }, size);
+}
+
 for (const [name, viewport, options] of [
   ['phone', { width: 360, height: 740 }, { isMobile: true, hasTouch: true, deviceScaleFactor: 2 }],
   ['desktop', { width: 1280, height: 800 }, {}],
 ]) {
-  test(`${name} ${viewport.width} x ${viewport.height}: no line wraps, no horizontal scroll`, async () => {
-    const context = await browser.newContext({ viewport, serviceWorkers: 'block', ...options });
+  for (const colorScheme of ['light', 'dark']) {
+    test(`${name} ${viewport.width} x ${viewport.height}, ${colorScheme}: no line wraps in the text view, ` +
+      'no horizontal scroll in either view', async () => {
+      const context = await browser.newContext({
+        viewport, serviceWorkers: 'block', colorScheme, reducedMotion: 'reduce', ...options,
+      });
+      const page = await context.newPage();
+      await page.goto(server.url + '#text');
+      // Focused on load, ready for the keyboard.
+      await page.waitForFunction(() => document.activeElement.id === 'reply', null, { timeout: 5000 });
+      assert.equal(await page.getAttribute('#reply', 'inputmode'), 'numeric');
+      // The title, the info screen and a question: the longest program lines.
+      await type(page, ['', '']);
+      await h.waitForRead(page, 3);
+      const m = await measure(page);
+      assert.equal(m.longest, 55);
+      assert.equal(m.wrapped, 0, 'lines that wrap');
+      assert.ok(m.widest <= m.room, `a line of ${m.widest} px on a screen of ${m.room} px`);
+      assert.ok(m.sixty <= m.room, `60 columns take ${m.sixty} px of ${m.room}`);
+      assert.ok(m.rows >= 24 - 0.01, `${m.rows} rows`);
+      assert.equal(m.screenScroll, 0);
+      assert.ok(m.pageWidth <= m.viewport, `the page is ${m.pageWidth} px wide in ${m.viewport}`);
+      await screenshot(page, `${name}-text-${colorScheme}.png`);
+
+      // The same run in the card view: the question, then a verdict, also
+      // with the text at 200 %.
+      await page.click('#ansicht');
+      assert.ok(await page.evaluate(() =>
+        parseFloat(getComputedStyle(document.querySelector('#karte h2')).fontSize) >= 16));
+      for (const replies of [[], ['2', '2', '2', '1', '1', '1', '1', '2']]) {
+        await h.tapCards(page, replies);
+        assert.ok(await fits(page, '100%') && await fits(page, '200%'), 'scrolls sideways');
+      }
+      await screenshot(page, `${name}-karten-${colorScheme}.png`);
+      await context.close();
+    });
+  }
+}
+
+async function screenshot(page, name) {
+  const file = path.join(shots, name);
+  await page.screenshot({ path: file });
+  assert.ok(fs.statSync(file).size > 10000, `the screenshot ${name} is nearly empty`);
+}
+
+// axe-core's findings on the page as it stands: each rule broken, with the
+// elements that break it.
+async function axe(page, what) {
+  // A new card fades in, where motion is welcome: the colours as they stay.
+  await page.waitForFunction(() => document.getAnimations().every((a) => a.playState === 'finished'));
+  if (!(await page.evaluate(() => 'axe' in window))) {
+    await page.addScriptTag({ path: require.resolve('axe-core/axe.min.js') });
+  }
+  const found = await page.evaluate(async () => (await window.axe.run(document)).violations
+    .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+  return found.map((f) => `${what}: ${f}`);
+}
+
+test('axe-core: nothing in the card view, at the title, a question, a verdict and the training\'s feedback', async () => {
+  const found = [];
+  for (const colorScheme of ['light', 'dark']) {
+    const context = await browser.newContext({ serviceWorkers: 'block', colorScheme });
     const page = await context.newPage();
     await page.goto(server.url);
-    // Focused on load, ready for the keyboard.
-    await page.waitForFunction(() => document.activeElement.id === 'reply', null, { timeout: 5000 });
-    assert.equal(await page.getAttribute('#reply', 'inputmode'), 'numeric');
-    // The title, the info screen and a question: the longest program lines.
+    await h.waitForRead(page, 1);
+    found.push(...await axe(page, `${colorScheme}, title`));
+    await h.tapCards(page, ['', '']);
+    found.push(...await axe(page, `${colorScheme}, question`));
+    await h.tapCards(page, ['1', '1', '3', '1', '1', '3']);
+    found.push(...await axe(page, `${colorScheme}, verdict`));
+    const training = await context.newPage();
+    await training.goto(server.url + '#ueben&seed=7&anzahl=2');
+    await h.tapCards(training, ['2']);
+    found.push(...await axe(training, `${colorScheme}, training's feedback`));
+    // The training tapped on its cards gives the console's bytes.
+    await h.tapCards(training, ['', '0']);
+    const args = ['--uebung', '--seed', '7', '--anzahl', '2'];
+    h.assertSameRun(await h.pageRun(training), h.runNative(native, Buffer.from('2\n\n0\n'), args), 'training');
+    await context.close();
+  }
+  assert.deepEqual(found, []);
+});
+
+test('axe-core: nothing in the text view', async () => {
+  const found = [];
+  for (const colorScheme of ['light', 'dark']) {
+    const context = await browser.newContext({ serviceWorkers: 'block', colorScheme });
+    const page = await context.newPage();
+    await page.goto(server.url + '#text');
     await type(page, ['', '']);
     await h.waitForRead(page, 3);
-    const m = await measure(page);
-    assert.equal(m.longest, 55);
-    assert.equal(m.wrapped, 0, 'lines that wrap');
-    assert.ok(m.widest <= m.room, `a line of ${m.widest} px on a screen of ${m.room} px`);
-    assert.ok(m.sixty <= m.room, `60 columns take ${m.sixty} px of ${m.room}`);
-    assert.ok(m.rows >= 24 - 0.01, `${m.rows} rows`);
-    assert.equal(m.screenScroll, 0);
-    assert.ok(m.pageWidth <= m.viewport, `the page is ${m.pageWidth} px wide in ${m.viewport}`);
-    const file = path.join(shots, `${name}.png`);
-    await page.screenshot({ path: file });
-    assert.ok(fs.statSync(file).size > 10000, 'the screenshot is nearly empty');
+    found.push(...await axe(page, colorScheme));
     await context.close();
+  }
+  assert.deepEqual(found, []);
+});
+
+test('"Zurück" and the shared link give the run of the same answers', async () => {
+  const context = await browser.newContext({
+    serviceWorkers: 'block', permissions: ['clipboard-read', 'clipboard-write'],
   });
-}
+  const open = async (address) => {
+    const page = await context.newPage();
+    await page.goto(server.url + address);
+    await h.waitForRead(page, 1);
+    return page;
+  };
+  const seen = (page) => page.evaluate(() => ({
+    out: window.ausweich.transcript,
+    reads: window.ausweich.reads,
+    card: document.querySelector('#karte article').outerHTML,
+  }));
+  // Two analyses, twenty answers: the last is "Neue Begegnung" after # 25(2).
+  const answers = [...analysis('2', '2', '2', '1', '1', '1', '1', '2'), ...analysis('1', '2', '3', '1', '1', '3')];
+  assert.equal(answers.length, 20);
+  const page = await open('');
+  await h.tapCards(page, answers);
+  const address = (replies) => page.waitForFunction((a) => location.hash === a, '#antworten=' + replies.join(','));
+  await address(answers);
+  await page.click('#zurueck');
+  await h.waitForRead(page, answers.length);
+  const back = await seen(page);
+  await address(answers.slice(0, -1));
+  const fresh = await open('');
+  await h.tapCards(fresh, answers.slice(0, -1));
+  assert.deepEqual(await seen(fresh), back);
+
+  // The link, copied where the browser has no share sheet, replays the run.
+  await page.bringToFront();
+  await page.click('#teilen');
+  const link = await page.evaluate(() => navigator.clipboard.readText());
+  assert.equal(link, page.url());
+  const linked = await context.newPage();
+  await linked.goto(link);
+  await h.waitForRead(linked, answers.length);
+  assert.deepEqual(await seen(linked), back);
+
+  // Anything but digits and empty replies: nothing replayed, and said so.
+  const refused = await open('#antworten=2,x');
+  assert.equal((await seen(refused)).out, (await seen(await open(''))).out);
+  assert.match(await refused.textContent('#hinweis'), /nichts nachgespielt/);
+
+  // A training has no "Zurück", and one without a seed draws one and
+  // writes it into the address.
+  const training = await open('#ueben');
+  assert.equal(await training.isHidden('#zurueck'), true);
+  await training.waitForFunction(() => /^#ueben&seed=[0-9]+$/.test(location.hash));
+  const seed = await training.evaluate(() => location.hash.slice('#ueben&seed='.length));
+  const drawn = h.runNative(native, Buffer.from(''), ['--uebung', '--seed', seed]);
+  assert.ok(drawn.out.startsWith((await seen(training)).out), 'another draw than the seed\'s');
+  await context.close();
+});

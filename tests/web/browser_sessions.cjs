@@ -1,7 +1,8 @@
 // The page in headless Chromium against the console program: every scripted
-// session typed on the keyboard (without touching the page first), and one
-// tapped on the buttons, must leave the transcript, diagnostics and status
-// of the console program for the same input.
+// session typed on the keyboard in the text view (without touching the page
+// first), one tapped on its buttons, and those whose every reply a card's
+// button gives tapped on the cards, must leave the transcript, diagnostics
+// and status of the console program for the same input.
 //
 // usage: node browser_sessions.cjs SITE_DIR CONSOLE_PROGRAM
 'use strict';
@@ -27,7 +28,7 @@ after(async () => {
 
 // With `holdProgram`, the page's compiling of the program ends only when
 // `release` is called: what is typed before then must wait for it.
-async function openPage(holdProgram) {
+async function openPage(holdProgram, address = '#text') {
   const context = await browser.newContext({ serviceWorkers: 'block' });
   if (holdProgram) {
     await context.addInitScript(() => {
@@ -42,7 +43,7 @@ async function openPage(holdProgram) {
     });
   }
   const page = await context.newPage();
-  await page.goto(server.url);
+  await page.goto(server.url + address);
   await page.waitForFunction(() => window.ausweich !== undefined);
   const release = () => page.evaluate(() => window.releaseProgram());
   return { page, release };
@@ -91,6 +92,22 @@ for (const session of sessions) {
   });
 }
 
+// The card view: a session ended by the input, rather than by a reply, ends
+// it in the text view of the same run.
+const onCards = sessions.filter((s) => !s.tail && s.lines.every((line) => /^[0-9]?$/.test(line)));
+for (const session of onCards) {
+  test(`on the cards: ${session.name}`, async () => {
+    const { page } = await openPage(false, '');
+    await h.tapCards(page, session.lines);
+    if (await page.evaluate(() => window.ausweich.status === null)) {
+      await page.click('#ansicht');
+      await endInput(page);
+    }
+    h.assertSameRun(await h.pageRun(page), h.runNative(binary, input(session)), session.name);
+    await page.context().close();
+  });
+}
+
 test('tapped: two analyses on the buttons, ended by "0 = Ende"', async () => {
   const { page } = await openPage(false);
   // Motor vessel A over 20 m meets a vessel constrained by her draught in a
@@ -135,7 +152,7 @@ test('a reply longer than one read is one line, counted once', async () => {
 test('training: a seeded run chosen by the address, then the mode buttons', async () => {
   const context = await browser.newContext({ serviceWorkers: 'block' });
   const page = await context.newPage();
-  await page.goto(server.url + '#ueben&seed=7&anzahl=3');
+  await page.goto(server.url + '#text&ueben&seed=7&anzahl=3');
   // Three encounters: an answer, a refused reply, Enter at each explanation.
   const lines = ['2', '', 'x', '1', '', '5', ''];
   for (const [i, line] of lines.entries()) {
@@ -159,7 +176,7 @@ test('training: a seeded run chosen by the address, then the mode buttons', asyn
     return screen.scrollWidth - screen.clientWidth;
   }), 0, 'the screen is wider than it shows');
 
-  // "Beraten" starts the advisor afresh, "Ueben" a training with a new draw.
+  // "Beraten" starts the advisor afresh, "Üben" a training with a new draw.
   await page.click('#mode-beraten');
   await h.waitForRead(page, 1);
   assert.ok((await h.pageRun(page)).out.includes('             Ausweichregeln  \n'));

@@ -30,12 +30,21 @@ function wasmRunner(programDir) {
   return (input) => new Promise((resolve, reject) => {
     let at = 0;
     const out = [];
+    const cards = [];
     let err = '';
     const options = {
       arguments: [],
       terminal: {
         write(bytes) { out.push(Buffer.from(bytes)); },
         diagnostic(bytes) { err += Buffer.from(bytes).toString('latin1') + '\n'; },
+        card(bytes) {
+          const text = Buffer.from(bytes).toString('utf8');
+          try {
+            cards.push(JSON.parse(text));
+          } catch (error) {
+            reject(new Error(`a card that is not JSON (${error.message}): ${text}`));
+          }
+        },
         read(size) {
           const lineEnd = input.indexOf(10, at);
           const end = Math.min(lineEnd < 0 ? input.length : lineEnd + 1, at + size);
@@ -49,6 +58,7 @@ function wasmRunner(programDir) {
             diagnostic: err,
             status,
             asyncifyPeak: options.asyncifyPeak,
+            cards,
           });
         },
       },
@@ -86,14 +96,14 @@ const types = {
   '.svg': 'image/svg+xml',
 };
 
-// Serves the site on a free port of the loopback address, and counts the
-// requests.
+// Serves the site on a free port of the loopback address, and notes the
+// path of every request.
 async function serve(site) {
   const root = path.resolve(site);
-  const counted = { requests: 0 };
+  const counted = { paths: [] };
   const server = http.createServer((request, response) => {
-    counted.requests += 1;
     let file = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    counted.paths.push(file);
     if (file.endsWith('/')) file += 'index.html';
     const full = path.join(root, path.normalize(file));
     fs.readFile(full, (error, body) => {
@@ -144,6 +154,19 @@ function waitForRead(page, reads) {
     reads);
 }
 
+// Taps `replies` on the cards ("" the card's "Weiter"), each once the
+// program waits for it; where a verdict shows before the question that
+// follows it, its own "Weiter" first.
+async function tapCards(page, replies) {
+  for (const reply of replies) {
+    const reads = await page.evaluate(() => window.ausweich.reads);
+    await waitForRead(page, reads);
+    if (await page.$('#karte article[data-lokal]')) await page.click('#karte button[data-lokal]');
+    await page.click(`#karte article [data-antwort="${reply}"]`);
+    await waitForRead(page, reads + 1);
+  }
+}
+
 module.exports = {
-  runNative, wasmRunner, assertSameRun, serve, launchChromium, pageRun, waitForRead,
+  runNative, wasmRunner, assertSameRun, serve, launchChromium, pageRun, waitForRead, tapCards,
 };

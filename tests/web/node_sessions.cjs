@@ -1,8 +1,9 @@
 // The compiled program of the site (the wasm and its glue, which the page
 // holds written into it) under node against the console program:
 // the scripted sessions and a few hundred random ones must give the same
-// bytes, diagnostic and status; and no read may fill more than half of the
-// buffer in which the suspended call stack is saved.
+// bytes, diagnostic and status, and the page's cards must be JSON; and no
+// read may fill more than half of the buffer in which the suspended call
+// stack is saved.
 //
 // usage: node node_sessions.cjs PROGRAM_DIR CONSOLE_PROGRAM ASYNCIFY_STACK_BYTES
 'use strict';
@@ -74,6 +75,8 @@ test('random sessions give the bytes of the console program', async () => {
     const want = runNative(binary, bytes);
     const got = await runWasm(bytes);
     assertSameRun(got, want, `random session ${i}: ${JSON.stringify(bytes.toString('latin1'))}`);
+    // The page's last card comes with the end, however the run ended.
+    assert.deepEqual([got.cards.at(-1).art, got.cards.at(-1).status], ['ende', want.status]);
     randomDeepest = Math.max(randomDeepest, got.asyncifyPeak);
     analyses += want.out.split('<=== ENDE der ANALYSE ===>').length - 1;
     statuses.set(want.status, (statuses.get(want.status) || 0) + 1);
