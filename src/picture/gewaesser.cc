@@ -23,13 +23,13 @@ void tonnen(Schreiber& w, const Flaeche& f) {
   const bool hoch = senkrecht(f);
   const int laenge = hoch ? f.h : f.b;
   w << "<g fill=\"#d0201a\">";
-  for (int i = 20; i < laenge; i += 60) {
+  for (int i = 50; i < laenge; i += 60) {  // clear of the lines at the top
     const int x = hoch ? f.x : f.x + i;
     const int y = hoch ? f.y + i : f.y;
     w << "<rect x=\"" << x - 3 << "\" y=\"" << y - 3 << "\" width=\"6\" height=\"6\"/>";
   }
   w << "</g><g fill=\"#139a2e\">";
-  for (int i = 20; i < laenge; i += 60) {
+  for (int i = 50; i < laenge; i += 60) {
     const int x = hoch ? f.x + f.b : f.x + i;
     const int y = hoch ? f.y + i : f.y + f.h;
     w << "<path d=\"M" << x - 4 << ' ' << y + 3 << "h8l-4-7z\"/>";
@@ -37,28 +37,36 @@ void tonnen(Schreiber& w, const Flaeche& f) {
   w << "</g>";
 }
 
-/// A fairway's name in its corner, and below it the direction of its
-/// buoyage where `betonnung`.
+/// A fairway's name, and below it the direction of its buoyage where
+/// `betonnung`.
 void fahrwasser_name(Schreiber& w, const Flaeche& f, std::string_view name,
                      bool betonnung = true) {
+  // Along the sheet in its left corner, across it in the middle, where the
+  // vessels leave room.
   const bool hoch = senkrecht(f);
-  const int x = f.x + 4;
+  const int x = hoch ? f.x + 4 : f.x + f.b / 2;
   const int y = hoch ? f.y + (f.y == 0 ? 34 : 14) : f.y + 12;
+  const Anker anker = hoch ? Anker::start : Anker::mitte;
   w << "<g font-size=\"8\">";
-  zeichne_text(w, x, y, name);
-  if (betonnung) zeichne_text(w, x, y + 9, hoch ? "Betonnung ↑" : "Betonnung →");
+  zeichne_text(w, x, y, name, anker);
+  if (betonnung) zeichne_text(w, x, y + 9, hoch ? "Betonnung ↑" : "Betonnung →", anker);
   w << "</g>";
 }
 
-/// Arrows along a traffic lane in its direction, heading `kurs`.
-void richtung(Schreiber& w, const Flaeche& f, int kurs) {
-  const bool hoch = senkrecht(f);
-  for (const int i : {60, 180}) {
-    const int x = hoch ? f.x + f.b / 2 : f.x + i;
-    const int y = hoch ? f.y + i : f.y + f.h / 2;
-    w << "<path transform=\"translate(" << x << ' ' << y << ") rotate(" << kurs
-      << ")\" d=\"M0 12V-12M-5-5L0-12L5-5\"/>";
+void pfeil(Schreiber& w, int x, int y, int kurs) {
+  w << "<path transform=\"translate(" << x << ' ' << y << ") rotate(" << kurs
+    << ")\" d=\"M0 12V-12M-5-5L0-12L5-5\"/>";
+}
+
+/// Arrows in a traffic lane in its direction, heading `kurs`, where no vessel
+/// stands: two along the sheet, one across it at `x`.
+void richtung(Schreiber& w, const Flaeche& f, int kurs, int x) {
+  if (!senkrecht(f)) {
+    pfeil(w, x, f.y + f.h / 2, kurs);
+    return;
   }
+  pfeil(w, f.x + f.b / 2, f.y + 30, kurs);
+  pfeil(w, f.x + f.b / 2, f.y + 140, kurs);
 }
 
 void vtg(Schreiber& w, const Szene& s, const Farben& f) {
@@ -66,8 +74,8 @@ void vtg(Schreiber& w, const Szene& s, const Farben& f) {
   flaeche(w, s.zweite, f.rinne);
   flaeche(w, s.trennzone, f.zone);
   w << "<g fill=\"none\" stroke=\"" << f.rand << "\" stroke-width=\"2\">";
-  richtung(w, s.rinne, s.quer ? 90 : 0);
-  richtung(w, s.zweite, s.quer ? 270 : 180);
+  richtung(w, s.rinne, s.quer ? 90 : 0, 200);
+  richtung(w, s.zweite, s.quer ? 270 : 180, 120);
   w << "</g>";
   // Across the sheet the zone is too narrow for its name beside the vessels.
   const Flaeche& z = s.trennzone;
@@ -85,9 +93,9 @@ void engstelle(Schreiber& w, const Szene& s, const Farben& f) {
     << f.land << "\"/>";
   zeichne_text(w, r.x + r.b + 4, 132, "Engstelle");
   if (s.stroemung < 0) return;
-  w << "<path transform=\"translate(" << r.x + r.b + 14 << " 160) rotate(" << s.stroemung
-    << ")\" d=\"M0 12V-12M-5-5L0-12L5-5\" fill=\"none\" stroke=\"" << f.rand
-    << "\" stroke-width=\"2\"/>";
+  w << "<g fill=\"none\" stroke=\"" << f.rand << "\" stroke-width=\"2\">";
+  pfeil(w, r.x + r.b + 14, 160, s.stroemung);
+  w << "</g>";
   zeichne_text(w, r.x + r.b + 4, 186, "Strömung");
 }
 

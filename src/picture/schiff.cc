@@ -104,8 +104,9 @@ void marke(Schreiber& w, Gebot g, Tageszeit t) {
 
 void worte(Schreiber& w, const Schiffsbild& s) {
   // Below her ring, on the side where there is room; beside it near the
-  // bottom of the sheet.
+  // bottom of the sheet; above it where B stands as low as A.
   const bool unten = s.ort.y > 250;
+  const bool oben = !unten && s.name == "B" && s.ort.y > 150;
   const int x = unten           ? (s.ort.x >= 120 ? -30 : 30)
                 : s.ort.x > 170 ? 24
                 : s.ort.x < 70  ? -24
@@ -113,8 +114,10 @@ void worte(Schreiber& w, const Schiffsbild& s) {
   const Anker anker = x == 0             ? Anker::mitte
                       : (x < 0) == unten ? Anker::ende
                                          : Anker::start;
-  for (std::size_t i = 0; i < s.anzahl_worte; ++i) {
-    zeichne_text(w, x, (unten ? 4 : 38) + 12 * static_cast<int>(i), s.worte[i], anker);
+  const int n = static_cast<int>(s.anzahl_worte);
+  for (int i = 0; i < n; ++i) {
+    const int y = unten ? 4 + 12 * i : oben ? -32 - 12 * (n - 1 - i) : 38 + 12 * i;
+    zeichne_text(w, x, y, s.worte[static_cast<std::size_t>(i)], anker);
   }
 }
 

@@ -35,7 +35,7 @@ void lege_fahrwasser(Szene& s) {
     s.a = {140, 200, 0};
   } else {
     s.rinne =
-        s.a_bezug == Bezug::quert ? Flaeche{0, 140, 240, 100} : Flaeche{0, 100, 240, 70};
+        s.a_bezug == Bezug::quert ? Flaeche{0, 140, 240, 112} : Flaeche{0, 100, 240, 70};
   }
 }
 
@@ -110,8 +110,8 @@ Ort im_vtg(const Szene& s, int segelkurs, bool rechts) {
         return rechts ? Ort{200, mitte(s.zweite), 270} : Ort{40, s.rinne.y + 15, 90};
       case Bezug::quert:
         return {170, mitte(s.zweite), 180};
-      default:
-        return {120, std::max(s.zweite.y - 25, 40), 180};
+      default:  // south of the lanes, beside A
+        return {205, s.a.y - 10, 270};
     }
   }
   switch (s.b_bezug) {

@@ -68,18 +68,15 @@ void oben(Schreiber& w, const Szene& s, const Bildangaben& a) {
                                                                  : "";
   const std::string_view name = ueberschrift(s.gewaesser);
   w << "<text x=\"4\" y=\"12\">" << name << (name.empty() || regime.empty() ? "" : " · ")
-    << regime << "</text>";
-  int y = 24;
+    << regime << (s.nebel ? " · Verminderte Sicht" : "") << "</text>";
   if (s.b_typ != 0 && s.lage == Lage::offen) {
-    zeichne_text(w, 4, y, "Lage von B nicht festgelegt");
-    y += 12;
+    zeichne_text(w, 4, 24, "Lage von B nicht festgelegt");
   }
-  if (s.nebel) zeichne_text(w, 4, y, "Verminderte Sicht");
 }
 
 void unten(Schreiber& w, const Schiffsbild& beide) {
   int y = 314 - 12 * static_cast<int>(beide.anzahl_worte);
-  w << "<g font-weight=\"bold\">";
+  w << "<g font-weight=\"bold\" font-size=\"9\">";
   for (std::size_t i = 0; i < beide.anzahl_worte; ++i) {
     zeichne_text(w, 120, y += 12, beide.worte[i], Anker::mitte);
   }
