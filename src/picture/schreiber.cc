@@ -11,6 +11,7 @@ Schreiber& Schreiber::schreibe(const char* text, std::size_t n) {
     voll_ = true;
     return *this;
   }
+  if (n == 0) return *this;  // an empty view may point nowhere
   std::memcpy(ziel_.data() + used_, text, n);
   used_ += n;
   return *this;
