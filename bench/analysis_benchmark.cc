@@ -2,9 +2,14 @@
 // the advisor itself spends, without the system calls of a real console.
 #include <benchmark/benchmark.h>
 
+#include <vector>
+
 #include "console/advisor.h"
 #include "null_terminal.h"
 #include "mixed_session.h"
+#include "picture/picture.h"
+#include "training/draw.h"
+#include "training/item.h"
 
 namespace {
 
@@ -40,6 +45,30 @@ void StartAnalysisQuit(benchmark::State& state) {
   }
 }
 BENCHMARK(StartAnalysisQuit);
+
+/// The pictures of one encounter as a face draws them: the view from above,
+/// the lookout's view and the text, by day or by night, in turn over the ten
+/// items of a training run with their solutions.
+void Picture(benchmark::State& state) {
+  ausweich::Zufall zufall(7);
+  const ausweich::Ziehung ziehung = ausweich::ziehe(10, zufall);
+  std::vector<ausweich::Bildangaben> angaben;
+  for (const ausweich::Begegnung& b : ziehung.begegnungen()) {
+    angaben.push_back(ausweich::bildangaben(ausweich::Aufgabe(b), true));
+  }
+  ausweich::Bildpuffer puffer;
+  std::size_t i = 0;
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    const auto zeit = i % 2 == 0 ? ausweich::Tageszeit::tag : ausweich::Tageszeit::nacht;
+    const ausweich::Bildangaben& a = angaben[i++ / 2 % angaben.size()];
+    const ausweich::Bilder b = ausweich::zeichne(a, zeit, puffer);
+    bytes += b.bild.size() + b.sicht.size() + b.text.size();
+    benchmark::DoNotOptimize(b);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(bytes));
+}
+BENCHMARK(Picture);
 
 }  // namespace
 

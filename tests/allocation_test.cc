@@ -14,6 +14,9 @@
 #include "null_terminal.h"
 #include "console/program_end.h"
 #include "mixed_session.h"
+#include "picture/picture.h"
+#include "training/draw.h"
+#include "training/item.h"
 
 namespace {
 
@@ -127,6 +130,21 @@ TEST(AllocationTest, RunsOfManyAnalysesAllocateNoMoreThanShortOnes) {
   EXPECT_EQ(allocations_of_run(bench::mixed_input(1000)), ten);
   // What is left is the end of the run itself (the exception that ends it).
   EXPECT_LE(ten, 2);
+}
+
+// Nor does a picture: every one is written into the caller's buffer.
+TEST(AllocationTest, PicturesAllocateNothing) {
+  Zufall zufall(3);
+  const Ziehung ziehung = ziehe(10, zufall);
+  Bildpuffer puffer;
+  const long before = allocations;
+  for (const Begegnung& b : ziehung.begegnungen()) {
+    const Aufgabe a(b);
+    for (const Tageszeit t : {Tageszeit::tag, Tageszeit::nacht}) {
+      EXPECT_FALSE(zeichne(a, true, t, puffer).bild.empty());
+    }
+  }
+  EXPECT_EQ(allocations - before, 0);
 }
 
 }  // namespace

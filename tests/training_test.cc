@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "picture/picture.h"
 #include "string_terminal.h"
 #include "session.h"
 #include "training/draw.h"
@@ -357,7 +358,10 @@ TEST(CommandLineTest, OptionsAndTheirErrors) {
            {"--uebung", "--anzahl", "5x"},
            {"--uebung", "--seed", "-1"},
            {"--uebung", "--seed", "18446744073709551616"},
-           {"--anzahl", "5"}}) {
+           {"--anzahl", "5"},
+           {"--uebung", "--bild", "1"},
+           {"--uebung", "--seed", "1", "--anzahl", "3", "--bild", "4"},
+           {"--bild", "1", "--seed", "1"}}) {
     const Program r = training("1\n", bad);
     EXPECT_EQ(r.status, 2) << bad.back();
     EXPECT_EQ(r.out, "") << bad.back();
@@ -368,6 +372,15 @@ TEST(CommandLineTest, OptionsAndTheirErrors) {
   EXPECT_EQ(training("", {"--uebung", "--seed="}).err,
             "ausweichregeln: --seed braucht eine ganze Zahl ab 0, nicht '' (siehe "
             "ausweichregeln --help)\n");
+  // A worksheet: the picture of one item of the draw and nothing else.
+  const Program blatt = training("", {"--uebung", "--seed", "11", "--bild", "3"});
+  Zufall zufall(11);
+  Bildpuffer puffer;
+  const Aufgabe dritte(ziehe(10, zufall).lagen[2]);
+  const std::string_view bild = zeichne(dritte, false, Tageszeit::tag, puffer).bild;
+  EXPECT_EQ(blatt.out, std::string(bild) + "\n");
+  EXPECT_EQ(blatt.status, 0);
+  EXPECT_EQ(blatt.err, "");
   // No arguments: the advisor itself.
   const std::string input = analysis({"", "", "", "", "", "1", "2"}) + analysis({"0"});
   const Program advisor = training(input, {});

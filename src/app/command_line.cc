@@ -7,6 +7,7 @@
 #include "console/advisor.h"
 #include "console/program_end.h"
 #include "console/training_console.h"
+#include "console/worksheet.h"
 #include "training/draw.h"
 
 namespace ausweich {
@@ -17,6 +18,7 @@ constexpr std::string_view kVersion = "ausweichregeln " AUSWEICH_VERSION;
 constexpr std::string_view kHilfe[] = {
     "Aufruf: ausweichregeln",
     "        ausweichregeln --uebung [--anzahl N] [--seed S]",
+    "        ausweichregeln --uebung [--anzahl N] --seed S --bild K",
     "        ausweichregeln --help | --version",
     "",
     "Ohne Argumente beraet das Programm: es fragt nach dem eigenen",
@@ -30,6 +32,8 @@ constexpr std::string_view kHilfe[] = {
     "                Berater erklaert jede Loesung",
     "  --anzahl N    Zahl der Begegnungen, 1 bis 100 (sonst 10)",
     "  --seed S      gleiche Zahl S, gleiche Begegnungen (ab 0)",
+    "  --bild K      nur das Bild der Lage K als SVG ausgeben: von",
+    "                oben, bei Tag, ohne Urteil (ein Arbeitsblatt)",
     "  -h, --help    diese Hilfe",
     "  --version     die Version",
     "",
@@ -106,6 +110,9 @@ constexpr Zahloption kZahloptionen[] = {
        a.seed = n;
        a.mit_seed = true;
      }},
+    {"--bild", 1, kMaxLagen, "--bild braucht eine Zahl",
+     "--bild braucht eine Zahl von 1 bis 100, nicht",
+     [](Aufruf& a, std::uint64_t n) { a.bild = static_cast<int>(n); }},
 };
 
 /// The option that `arg` names, alone or before "=", or none.
@@ -140,6 +147,18 @@ bool lies_zahl(const Zahloption& option, Argumente args, std::size_t& i, Aufruf&
   return true;
 }
 
+/// --bild names an item of the draw that the seed repeats.
+Aufruf bild_pruefen(const Aufruf& a) {
+  if (!a.mit_seed) return fehler("--bild braucht --seed");
+  if (a.bild <= a.anzahl) return a;
+  Aufruf f;
+  f.art = Aufruf::Art::fehler;
+  f.fehler << "ausweichregeln: --bild braucht eine Zahl von 1 bis "
+           << static_cast<std::uint64_t>(a.anzahl) << " (--anzahl), nicht '"
+           << static_cast<std::uint64_t>(a.bild) << "' (siehe ausweichregeln --help)";
+  return f;
+}
+
 void schreibe(Terminal& terminal, std::string_view zeile) {
   const std::string_view ende = terminal.line_end();
   terminal.write(zeile.data(), zeile.size());
@@ -165,9 +184,9 @@ Aufruf lies_aufruf(Argumente args) {
     nur_uebung = true;
   }
   if (nur_uebung && a.art != Aufruf::Art::ueben) {
-    return fehler("--anzahl und --seed gelten nur mit --uebung");
+    return fehler("--anzahl, --seed und --bild gelten nur mit --uebung");
   }
-  return a;
+  return a.bild == 0 ? a : bild_pruefen(a);
 }
 
 int ausweichregeln(Argumente args, Terminal& terminal, std::uint64_t zufall) {
@@ -183,6 +202,7 @@ int ausweichregeln(Argumente args, Terminal& terminal, std::uint64_t zufall) {
       schreibe(terminal, kVersion);
       return kStatusQuit;
     case Aufruf::Art::ueben:
+      if (a.bild > 0) return arbeitsblatt(terminal, a.anzahl, a.seed, a.bild);
       return uebung(terminal, a.anzahl, a.mit_seed ? a.seed : zufall);
     case Aufruf::Art::beraten:
       break;

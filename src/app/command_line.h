@@ -16,6 +16,7 @@ struct Aufruf {
   int anzahl = 10;  // encounters of a training run
   bool mit_seed = false;
   std::uint64_t seed = 0;
+  int bild = 0;        // with --bild: the item whose picture alone is written
   LineBuilder fehler;  // for Art::fehler: the line for standard error
 };
 

@@ -257,6 +257,10 @@ void ConsoleDialogue::assume(std::string_view satz) {
   if (reports_ != nullptr) reports_->assume(satz);
 }
 
+void ConsoleDialogue::vorlage(std::span<const Angabe> angaben, Peilung peilung) {
+  if (reports_ != nullptr) reports_->vorlage(angaben, peilung);
+}
+
 void ConsoleDialogue::readc(Code kmax, Code& kkk) {
   const Code kres = kkk;
   for (;;) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "console/line_reader.h"
@@ -47,6 +48,7 @@ class ConsoleDialogue final : public Dialogue {
   void duty(const Pflicht& p) override;
   void verdict(const Pflicht& p) override;
   void assume(std::string_view satz) override;
+  void vorlage(std::span<const Angabe> angaben, Peilung peilung) override;
 
   /// The answer reader: shows `kkk` as the default, reads a reply and stores
   /// an answer from 1 to `kmax` in `kkk`; Enter alone keeps `kkk` unchecked.

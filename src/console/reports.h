@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "core/dialogue.h"
@@ -41,6 +42,7 @@ class Reports {
   virtual void duty(const Pflicht&) {}
   virtual void verdict(const Pflicht&) {}
   virtual void assume(std::string_view) {}
+  virtual void vorlage(std::span<const Angabe>, Peilung) {}
 };
 
 }  // namespace ausweich

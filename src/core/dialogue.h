@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/question.h"
+#include "core/situation.h"
 #include "core/text_block.h"
 #include "core/verdict.h"
 
@@ -100,6 +101,13 @@ class Dialogue {
   /// An assumption that the analysis makes where it asks nothing, as a
   /// sentence in proper German: "B ist im Hauptfahrwasser".
   virtual void assume(std::string_view) {}
+
+  /// A training item about to be asked: the answers that set it up, in the
+  /// order its analysis asked them, and the bearing drawn, so that a face can
+  /// draw the encounter afresh. Once the learner has answered, the duty that
+  /// decides it follows through `verdict` and every other duty whose class
+  /// counts as right through `duty`.
+  virtual void vorlage(std::span<const Angabe>, Peilung) {}
 };
 
 }  // namespace ausweich

@@ -36,6 +36,12 @@ enum class Feld : std::uint8_t {
   kluv,
 };
 
+/// An answer given in one analysis: the code it set and its value.
+struct Angabe {
+  Feld feld;
+  Code code;
+};
+
 /// The vessel that a question, a sentence or a duty is about.
 enum class Schiff : std::uint8_t {
   a,      // the own vessel

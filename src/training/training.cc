@@ -94,6 +94,16 @@ void anwendung(Dialogue& d, Peilung p) {
   }
 }
 
+/// The item's facts, for a face that draws them.
+void vorlage(Dialogue& d, const Aufgabe& a) {
+  std::array<Angabe, DrawnRun::kMaxQuestions> angaben;
+  std::size_t n = 0;
+  for (const DrawnRun::Answer& antwort : a.run().answers()) {
+    if (!antwort.after_verdict) angaben[n++] = {antwort.frage->feld, antwort.value};
+  }
+  d.vorlage(std::span(angaben.data(), n), a.begegnung().peilung);
+}
+
 /// The replies that replay the item in the advisor.
 void nachspielen(Dialogue& d, const Begegnung& b) {
   LineBuilder zeile;
@@ -159,8 +169,11 @@ bool Uebung::stelle(Dialogue& d, std::size_t lage, bool wiederholung) {
   }
   d.line(kStrich);
   d.empty();
+  vorlage(d, a);
   const Code antwort = d.choose(kWasGilt);
   if (antwort == 0) return false;
+  d.verdict(a.entscheidung());
+  for (const Pflicht& p : a.richtige().subspan(1)) d.duty(p);
   auswerten(lage, wiederholung, a, a.richtig(antwort));
   d.empty();
   urteil(d, a, antwort);

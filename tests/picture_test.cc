@@ -1,0 +1,264 @@
+// The pictures of an encounter: the signals of every type by the KVR and the
+// SeeSchStrO, drawn by day and by night; the arcs of rule 21 at their edges;
+// what the lookout sees; and every drawable encounter drawn whole.
+#include "picture/picture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/light_arcs.h"
+#include "picture/szene.h"
+#include "training/draw.h"
+#include "training/encounters.h"
+#include "training/item.h"
+#include "training/training.h"
+
+namespace ausweich {
+namespace {
+
+/// Blank-separated words, sorted.
+std::string sortiert(std::vector<std::string> woerter) {
+  std::sort(woerter.begin(), woerter.end());
+  std::string text;
+  for (const std::string& w : woerter) text += (text.empty() ? "" : " ") + w;
+  return text;
+}
+
+std::string sortiert(std::string_view text) {
+  std::vector<std::string> woerter;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t ende = std::min(text.find(' ', i), text.size());
+    woerter.emplace_back(text.substr(i, ende - i));
+    i = ende + 1;
+  }
+  return sortiert(woerter);
+}
+
+/// The values of `attribut` inside the group of vessel `schiff` ("" for the
+/// whole picture), sorted.
+std::string werte(std::string_view svg, std::string_view attribut,
+                  std::string_view schiff) {
+  if (!schiff.empty()) {  // her group, up to the other vessel's or the end
+    const std::size_t von = svg.find("<g data-schiff=\"" + std::string(schiff) + "\"");
+    if (von == std::string_view::npos) return "<keine Gruppe>";
+    svg = svg.substr(von, svg.find("data-schiff=", von + 4) - von);
+  }
+  std::vector<std::string> gefunden;
+  const std::string muster = std::string(attribut) + "=\"";
+  for (std::size_t i = svg.find(muster); i != std::string_view::npos;
+       i = svg.find(muster, i + 1)) {
+    const std::size_t anfang = i + muster.size();
+    gefunden.emplace_back(svg.substr(anfang, svg.find('"', anfang) - anfang));
+  }
+  return sortiert(gefunden);
+}
+
+/// Whether every element that opens is closed, in order, and nothing else.
+bool ausgewogen(std::string_view svg) {
+  std::vector<std::string_view> offen;
+  for (std::size_t i = svg.find('<'); i != std::string_view::npos;
+       i = svg.find('<', i + 1)) {
+    const std::size_t ende = svg.find('>', i);
+    if (ende == std::string_view::npos) return false;
+    const std::string_view tag = svg.substr(i + 1, ende - i - 1);
+    const std::string_view name =
+        tag.substr(tag[0] == '/', tag.find_first_of(" />", 1) - (tag[0] == '/'));
+    if (tag[0] == '/') {
+      if (offen.empty() || offen.back() != name) return false;
+      offen.pop_back();
+    } else if (tag.back() != '/') {
+      offen.push_back(name);
+    }
+  }
+  return offen.empty() && svg.starts_with("<svg ") && svg.ends_with("</svg>");
+}
+
+/// The names of `lichter`, sorted.
+std::string namen(std::span<const Licht> lichter) {
+  std::vector<std::string> n;
+  for (const Licht l : lichter) n.emplace_back(kennung(l));
+  return sortiert(n);
+}
+
+Bildangaben begegnung(Code typ_b, Code laenge_b, Code seegebiet) {
+  Bildangaben a;
+  for (const Angabe g : {Angabe{Feld::ka1, maschinenfahrzeug},
+                         Angabe{Feld::ka2, kleiner_20m}, Angabe{Feld::kb1, typ_b},
+                         Angabe{Feld::kb2, laenge_b}, Angabe{Feld::kvr, seegebiet}}) {
+    if (g.code != 0) a.antwort(g);
+  }
+  return a;
+}
+
+// KVR rules 23 to 28 for a vessel making way through the water, and the
+// SeeSchStrO's Wegerechtschiff; what B carries by night and by day, as the
+// table gives it and as the view from above draws it in her group.
+TEST(PictureTest, SignalsByTypeAndRegime) {
+  struct Zeile {
+    Code typ, laenge, seegebiet;
+    std::string nacht, tag;
+    bool zweites_topplicht;
+    std::string_view hinweis;
+  };
+  const std::string maschine = "hecklicht seitenlicht-gruen seitenlicht-rot topplicht";
+  const std::string seiten = "hecklicht seitenlicht-gruen seitenlicht-rot";
+  const Zeile tafel[] = {
+      {maschinenfahrzeug, kleiner_20m, hohe_see, maschine, "", false, ""},
+      {maschinenfahrzeug, groesser_20m, seeschifffahrtsstrassen, maschine, "", true, ""},
+      {segler, 0, hohe_see, seiten, "", false, ""},
+      {segler, kleiner_20m, hohe_see, "dreifarben", "", false, "Dreifarbenlaterne"},
+      {fischend, 0, hohe_see, seiten + " rundum-rot rundum-weiss",
+       "kegel-spitzen-zusammen", false, "trawl"},
+      {manoevrierbehindert, 0, hohe_see, maschine + " rundum-rot rundum-rot rundum-weiss",
+       "ball ball rhombus", true, ""},
+      {manoevrierunfaehig, 0, seeschifffahrtsstrassen, seiten + " rundum-rot rundum-rot",
+       "ball ball", false, ""},
+      {tiefgangbehindert, 0, hohe_see, maschine + " rundum-rot rundum-rot rundum-rot",
+       "zylinder", true, "KVR Regel 28"},
+      {tiefgangbehindert, 0, seeschifffahrtsstrassen,
+       maschine + " rundum-rot rundum-rot rundum-rot", "zylinder", true,
+       "Wegerechtschiff und zeigt Zylinder und drei rote Rundumlichter wie nach KVR "
+       "Regel "
+       "28; für das Verhalten gilt sie als manövrierbehindert"},
+  };
+  Bildpuffer p;
+  for (const Zeile& z : tafel) {
+    SCOPED_TRACE(testing::Message() << z.typ << " " << z.laenge << " " << z.seegebiet);
+    const Signale s = signale(z.typ, z.laenge, z.seegebiet);
+    EXPECT_EQ(s.zweites_topplicht, z.zweites_topplicht);
+    EXPECT_NE(s.hinweis.find(z.hinweis), std::string_view::npos) << s.hinweis;
+    const Bildangaben a = begegnung(z.typ, z.laenge, z.seegebiet);
+    const Bilder nacht = zeichne(a, Tageszeit::nacht, p);
+    EXPECT_EQ(werte(nacht.bild, "data-licht", "B"), sortiert(z.nacht));
+    EXPECT_EQ(werte(nacht.bild, "data-signal", ""), "");
+    EXPECT_EQ(nacht.text.find(kZweitesTopplicht) != std::string_view::npos,
+              z.zweites_topplicht)
+        << nacht.text;
+    const Bilder tag = zeichne(a, Tageszeit::tag, p);
+    EXPECT_EQ(werte(tag.bild, "data-signal", "B"), sortiert(z.tag));
+    EXPECT_EQ(werte(tag.bild, "data-licht", ""), "");
+  }
+}
+
+// Rule 21: masthead light 225°, sidelights 112.5°, sternlight 135°, all-round
+// 360°, in degrees off the bow, clockwise.
+TEST(PictureTest, ArcsAtTheirEdges) {
+  struct Fall {
+    Licht licht;
+    double grad;
+    bool sichtbar;
+  };
+  constexpr Fall kFaelle[] = {
+      {Licht::seitenlicht_gruen, 112, true}, {Licht::seitenlicht_gruen, 113, false},
+      {Licht::seitenlicht_gruen, 0, true},   {Licht::seitenlicht_gruen, -1, false},
+      {Licht::seitenlicht_rot, -112, true},  {Licht::seitenlicht_rot, 247, false},
+      {Licht::seitenlicht_rot, 360, true},   {Licht::seitenlicht_rot, 1, false},
+      {Licht::topplicht, 112.5, true},       {Licht::topplicht, 113, false},
+      {Licht::topplicht, 248, true},         {Licht::topplicht, -113, false},
+      {Licht::hecklicht, 112, false},        {Licht::hecklicht, 113, true},
+      {Licht::hecklicht, 247, true},         {Licht::hecklicht, 248, false},
+      {Licht::hecklicht, -180, true},        {Licht::rundum_rot, 180, true},
+      {Licht::rundum_weiss, 725, true},      {Licht::dreifarben, 90, true},
+  };
+  for (const Fall& f : kFaelle) {
+    EXPECT_EQ(sichtbar(f.licht, f.grad), f.sichtbar) << kennung(f.licht) << " " << f.grad;
+  }
+  EXPECT_EQ(dreifarben_sektor(113), Licht::hecklicht);
+  EXPECT_EQ(dreifarben_sektor(-30), Licht::seitenlicht_rot);
+}
+
+// What A's lookout sees of B: a power-driven B crossing from starboard shows
+// her masthead light and red sidelight; one that A overtakes, her sternlight
+// and her all-round lights; in fog, nothing is drawn.
+TEST(PictureTest, TheLookoutSeesTheLightsWhoseArcsFaceA) {
+  Bildpuffer p;
+  Bildangaben kreuzt = begegnung(maschinenfahrzeug, groesser_20m, hohe_see);
+  kreuzt.peilung(Peilung::kreuzt_von_stb);
+  Bilder b = zeichne(kreuzt, Tageszeit::nacht, p);
+  EXPECT_EQ(werte(b.sicht, "data-licht", ""), "seitenlicht-rot topplicht");
+  EXPECT_NE(b.text.find("B zeigt A: Topplicht, rotes Seitenlicht."),
+            std::string_view::npos);
+
+  Bildangaben ueberholt = begegnung(fischend, 0, hohe_see);
+  ueberholt.antwort(Feld::kueb, a_ueberholt_b);
+  EXPECT_EQ(werte(zeichne(ueberholt, Tageszeit::nacht, p).sicht, "data-licht", ""),
+            "hecklicht rundum-rot rundum-weiss");
+  EXPECT_EQ(werte(zeichne(ueberholt, Tageszeit::tag, p).sicht, "data-signal", ""),
+            "kegel-spitzen-zusammen");
+
+  ueberholt.antwort(Feld::ks, verminderte_sicht);
+  b = zeichne(ueberholt, Tageszeit::nacht, p);
+  EXPECT_EQ(b.sicht, "");
+  EXPECT_NE(b.text.find("Radarecho"), std::string_view::npos);
+}
+
+// Not a sample: every encounter the training can draw, by day and by night,
+// before and after the answer. Each picture is whole, its vessels in their
+// groups with every light they carry, the open bearing said in words, and the
+// verdict marked only once it is given.
+TEST(PictureTest, EveryDrawableEncounterIsDrawnWhole) {
+  struct Alle final : Besucher {
+    Bildpuffer p;
+    int sichten = 0;
+    void besuche(const Begegnung& b) override {
+      const Aufgabe a(b);
+      const Szene s = szene(bildangaben(a, false));
+      for (const bool loesung : {false, true}) {
+        for (const Tageszeit t : {Tageszeit::tag, Tageszeit::nacht}) {
+          const Bilder bilder = zeichne(a, loesung, t, p);
+          ASSERT_TRUE(ausgewogen(bilder.bild)) << bilder.bild;
+          ASSERT_EQ(bilder.sicht.empty(), s.lage == Lage::offen || s.nebel);
+          ASSERT_TRUE(bilder.sicht.empty() || ausgewogen(bilder.sicht)) << bilder.sicht;
+          sichten += !bilder.sicht.empty();
+          const std::string_view worte = in_worten(klasse(a.entscheidung()));
+          ASSERT_EQ(bilder.bild.find(worte) != std::string_view::npos, loesung) << worte;
+          ASSERT_EQ(
+              bilder.text.find("Lage von B nicht festgelegt") != std::string_view::npos,
+              s.lage == Lage::offen);
+          if (t == Tageszeit::tag) continue;
+          ASSERT_EQ(werte(bilder.bild, "data-licht", "A"),
+                    namen(signale_von(bildangaben(a, false), Schiff::a).lichter));
+          ASSERT_EQ(werte(bilder.bild, "data-licht", "B"),
+                    namen(signale_von(bildangaben(a, false), Schiff::b).lichter));
+        }
+      }
+    }
+  } alle;
+  jede_begegnung(alle);
+  EXPECT_GT(alle.sichten, 0);
+}
+
+// The training hands each item to its face: drawn from what the face was
+// told, it is the item's own picture, with the solution once answered.
+TEST(PictureTest, TheTrainingTellsItsFaceWhatToDraw) {
+  struct Gesicht final : Dialogue {
+    Bildangaben angaben;
+    void line(std::string_view) override {}
+    void empty() override {}
+    void clear(int) override {}
+    void ask(const Frage&, Code&) override {}
+    void wait_enter(const Pause&) override {}
+    Code choose(const Frage&) override { return richtig; }
+    void vorlage(std::span<const Angabe> g, Peilung peilung) override {
+      angaben.beginne();
+      angaben.antworten(g);
+      angaben.peilung(peilung);
+    }
+    void verdict(const Pflicht& p) override { angaben.urteil(p); }
+    void duty(const Pflicht& p) override { angaben.pflicht(p); }
+    Code richtig = 0;
+  } gesicht;
+  Zufall zufall(11);
+  const Aufgabe aufgabe(ziehe(1, zufall).lagen[0]);
+  gesicht.richtig = static_cast<Code>(klasse(aufgabe.entscheidung()));
+  Uebung(1, 11).run(gesicht);
+  Bildpuffer p, q;
+  EXPECT_EQ(zeichne(gesicht.angaben, Tageszeit::nacht, p).bild,
+            zeichne(aufgabe, true, Tageszeit::nacht, q).bild);
+}
+
+}  // namespace
+}  // namespace ausweich
