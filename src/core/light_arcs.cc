@@ -1,7 +1,5 @@
 #include "core/light_arcs.h"
 
-#include <cmath>
-
 namespace ausweich {
 namespace {
 
@@ -31,9 +29,14 @@ Bogen bogen(Licht l) {
 
 bool sichtbar(Licht l, double grad) {
   const Bogen b = bogen(l);
-  double ab = std::fmod(grad - b.von, 360.0);
+  double ab = grad - b.von;
+  // No bearing is a million degrees; and NaN is none at all. The remainder
+  // is taken by hand: the C library's fmod would bring its mathematics
+  // library into every start of the program.
+  if (!(ab > -1e6 && ab < 1e6)) return false;
+  ab -= 360.0 * static_cast<double>(static_cast<long>(ab / 360.0));
   if (ab < 0) ab += 360;
-  return ab <= b.bis - b.von;  // false for NaN
+  return ab <= b.bis - b.von;
 }
 
 Licht dreifarben_sektor(double grad) {
