@@ -262,17 +262,17 @@ TEST(DialogueTest, EverythingReportedBetweenTwoReadsIsOnePageCard) {
   t.karten.emplace_back(t.karte.schluss(0));
   const std::vector<std::string> want = {
       R"j({"art":"pause","pause":{"halt":"titel","titel":"Titel","text":["Zeile 1","\"zitiert\" \\ Grüße"]},)j"
-      R"j("zeilen":[],"tafel":["** Titel **",""],"pflichten":[],"annahmen":[],"bild":"","sicht":""})j",
+      R"j("zeilen":[],"tafel":["** Titel **",""],"pflichten":[],"annahmen":[]})j",
       R"j({"art":"frage","frage":{"titel":"Wirklich?","schiff":"B","kmax":2,"vorschlag":2,)j"
       R"j("antworten":[{"code":1,"knopf":"Ja"},{"code":2,"knopf":"Nein"}]},)j"
       R"j("zeilen":["Zeile\tmit\u0001",""],"tafel":[],"pflichten":[{"gebot":"nicht_behindern",)j"
       R"j("schiff":"A","klasse":4,"worte":"A darf B nicht behindern","regel":"R","stelle":"S",)j"
       R"j("grund":"G"}],"urteil":{"gebot":"ausweichen","schiff":"B","klasse":2,)j"
       R"j("worte":"B muss ausweichen","regel":"KVR Regel 18","stelle":"KVR Regel 18 a) iv)",)j"
-      R"j("grund":"Weil"},"annahmen":["B ist im Hauptfahrwasser"],"bild":"","sicht":""})j",
+      R"j("grund":"Weil"},"annahmen":["B ist im Hauptfahrwasser"]})j",
       R"j({"art":"ende","status":0,"genommen":{"titel":"Wirklich?","code":1,"knopf":"Ja"},)j"
       R"j("zeilen":[{"art":"grund","text":"Grund: so"}],"tafel":[],"pflichten":[],)j"
-      R"j("annahmen":[],"bild":"","sicht":""})j",
+      R"j("annahmen":[]})j",
   };
   EXPECT_EQ(t.karten, want);
 }
@@ -282,7 +282,7 @@ TEST(DialogueTest, WhatDoesNotFitOnAPageCardIsLeftOutWhole) {
   for (int i = 0; i < 1000; ++i) k.line("Eine Zeile, die nicht auf die Karte passt");
   const std::string_view karte = k.schluss(2);
   EXPECT_TRUE(karte.ends_with(R"j(passt"],"tafel":[],"pflichten":[],"annahmen":[],)j"
-                              R"j("gekuerzt":true,"bild":"","sicht":""})j"))
+                              R"j("gekuerzt":true})j"))
       << karte.substr(karte.size() - 200);
   EXPECT_LT(karte.size(), 16384u);
 }

@@ -6,6 +6,9 @@
 // lines by kind. The page shows one card at a time, the newest once the
 // program waits; it never reads the screen's text.
 //
+// The pictures of the encounter come with the card, drawn by the program by
+// day and by night; one button turns both from day to night.
+//
 // window.ausweichKarten(root, answer) makes the view in `root`; `answer(line)`
 // hands a reply to the program. A card that shows a verdict while the
 // analysis goes on has a "Weiter" of its own (data-lokal) that shows the
@@ -19,6 +22,8 @@ window.ausweichKarten = function (root, answer) {
   let answered = false; // a reply has gone from the card shown
   let facts = [];       // the answers taken in this analysis: {titel, knopf}
   let following = null; // the card whose question follows the verdict shown
+  let night = false;    // the pictures by night
+  let pictured = null;  // the card whose pictures are shown
 
   function el(tag, attributes, ...children) {
     const node = document.createElement(tag);
@@ -95,6 +100,27 @@ window.ausweichKarten = function (root, answer) {
     return part;
   }
 
+  // The view from above and what A's lookout sees of B, with what they show
+  // in words below them; the program's own SVG. None before the first answer.
+  function pictures(k) {
+    if (!k.bilder) return null;
+    pictured = k;
+    const b = k.bilder[night ? 'nacht' : 'tag'];
+    const bild = el('div', { id: 'bild' });
+    bild.innerHTML = b.bild;
+    const figure = el('figure', { class: 'bilder' }, bild);
+    if (b.sicht) {
+      const sicht = el('div', { id: 'sicht' });
+      sicht.innerHTML = b.sicht;
+      figure.append(sicht);
+    }
+    figure.append(el('figcaption', { text: b.text }));
+    const toggle = el('button', {
+      type: 'button', id: 'tag-nacht', class: 'tag-nacht', 'aria-pressed': String(night),
+    }, 'Nachts');
+    return el('div', { class: 'bilder-rahmen' }, figure, toggle);
+  }
+
   function question(k, withContent) {
     const f = k.frage;
     const c = card(k.art, f.titel);
@@ -119,7 +145,7 @@ window.ausweichKarten = function (root, answer) {
       }));
     }
     buttons.append(button('0', 'Ende', { class: 'ende', 'aria-keyshortcuts': '0' }));
-    c.append(buttons);
+    c.append(buttons, pictures(k));
     return c;
   }
 
@@ -127,7 +153,7 @@ window.ausweichKarten = function (root, answer) {
     const p = k.pause;
     const c = card('pause', p.titel);
     for (const text of p.text) c.append(el('p', { text }));
-    c.append(content(k));
+    c.append(content(k), pictures(k));
     c.append(el('div', { class: 'knoepfe' }, onward(p.halt)));
     return c;
   }
@@ -145,7 +171,7 @@ window.ausweichKarten = function (root, answer) {
     const c = card('urteil', u.worte || u.regel);
     c.classList.add('klasse-' + u.klasse);
     if (u.worte) c.append(el('p', { class: 'stelle', text: u.stelle }));
-    c.append(el('p', { text: u.grund }));
+    c.append(el('p', { text: u.grund }), pictures(k));
     if (facts.length) {
       const list = el('dl');
       for (const f of facts) list.append(el('dt', { text: f.titel }), el('dd', { text: f.knopf }));
@@ -187,6 +213,14 @@ window.ausweichKarten = function (root, answer) {
   }
 
   root.addEventListener('click', (event) => {
+    const toggle = event.target.closest('#tag-nacht');
+    if (toggle) {
+      night = !night;
+      const shown = pictures(pictured);
+      root.querySelector('.bilder-rahmen').replaceWith(shown);
+      shown.querySelector('#tag-nacht').focus();
+      return;
+    }
     const b = event.target.closest('button[data-antwort]');
     if (!b || answered) return;
     if (b.hasAttribute('data-lokal')) {

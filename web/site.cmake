@@ -2,7 +2,10 @@
 # program in PROGRAM (ausweichregeln.js, the Emscripten glue, and
 # ausweichregeln.wasm):
 #   index.html   with style.css, the glue, cards.js and app.js written into
-#                it, so that one request brings the page and its scripts;
+#                it, so that one request brings the page and its scripts; the
+#                page's own comments stay in its sources (a sixth of the
+#                gzipped page): whole comment lines of the scripts and the
+#                comments of the style are left out;
 #   ausweichregeln.wasm, the program, which the page fetches from its head
 #                and compiles while the rest of it loads (in binary: in base64
 #                inside the page it would cost a third more, even gzipped);
@@ -21,6 +24,18 @@ function(read_file path variable)
   set(${variable} "${content}" PARENT_SCOPE)
 endfunction()
 
+# The page's script `content` without its whole comment lines.
+function(without_comment_lines variable)
+  string(REGEX REPLACE "\n[ \t]*//[^\n]*" "" stripped "\n${${variable}}")
+  set(${variable} "${stripped}" PARENT_SCOPE)
+endfunction()
+
+# The style `content` without its comments.
+function(without_style_comments variable)
+  string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" stripped "${${variable}}")
+  set(${variable} "${stripped}" PARENT_SCOPE)
+endfunction()
+
 # Replaces the element `element` of the page with `replacement`.
 function(put element replacement)
   string(FIND "${page}" "${element}" at)
@@ -35,6 +50,9 @@ file(READ "${SOURCE}/index.html" page)
 read_file("${SOURCE}/style.css" style)
 read_file("${SOURCE}/cards.js" cards)
 read_file("${SOURCE}/app.js" script)
+without_style_comments(style)
+without_comment_lines(cards)
+without_comment_lines(script)
 read_file("${PROGRAM}/ausweichregeln.js" glue)
 put("<link rel=\"stylesheet\" href=\"style.css\">" "<style>\n${style}</style>")
 put("<script src=\"ausweichregeln.js\"></script>" "<script>\n${glue}</script>")

@@ -109,6 +109,7 @@ void Karte::choose(const Frage& f) {
 }
 
 void Karte::wait_enter(const Pause& pause) {
+  if (pause.halt == Halt::titel) angaben_.beginne();
   beginne("pause");
   const std::size_t von = karte_.mark();
   karte_.raw(",\"pause\":{\"halt\":").string(name(pause.halt));
@@ -123,6 +124,7 @@ void Karte::wait_enter(const Pause& pause) {
 
 void Karte::answered(const Frage& f, Code code) {
   antwort(f, code);
+  angaben_.antwort(f.feld, code);
 }
 
 void Karte::chosen(const Frage& f, Code code) {
@@ -139,12 +141,20 @@ void Karte::antwort(const Frage& f, Code code) {
 
 void Karte::duty(const Pflicht& p) {
   anhaengen(pflichten_, [&p](JsonText& j) { pflicht(j, p); });
+  angaben_.pflicht(p);
 }
 
 void Karte::verdict(const Pflicht& p) {
   urteil_.clear();
   pflicht(urteil_, p);
   urteil_.commit(0);
+  angaben_.urteil(p);
+}
+
+void Karte::vorlage(std::span<const Angabe> angaben, Peilung peilung) {
+  angaben_.beginne();
+  angaben_.antworten(angaben);
+  angaben_.peilung(peilung);
 }
 
 void Karte::assume(std::string_view satz) {
@@ -176,6 +186,24 @@ std::string_view Karte::schluss(int status) {
   beende();
   bereit_ = false;
   return karte_.text();
+}
+
+/// The pictures of the encounter so far, by day and by night; none before
+/// the first answer of an analysis.
+void Karte::bilder() {
+  if (angaben_.code(Feld::ka1) == 0) return;
+  const std::size_t von = karte_.mark();
+  karte_.raw(",\"bilder\":{");
+  bilder("tag", zeichne(angaben_, Tageszeit::tag, tag_));
+  karte_.raw(",");
+  bilder("nacht", zeichne(angaben_, Tageszeit::nacht, nacht_));
+  karte_.raw("}");
+  karte_.commit(von);
+}
+
+void Karte::bilder(std::string_view name, const Bilder& b) {
+  karte_.raw("\"").raw(name).raw("\":{\"bild\":").string(b.bild);
+  karte_.raw(",\"sicht\":").string(b.sicht).raw(",\"text\":").string(b.text).raw("}");
 }
 
 void Karte::beginne(std::string_view art) {
@@ -223,11 +251,12 @@ void Karte::beende() {
   liste("annahmen", annahmen_);
   const bool gekuerzt = zeilen_.cut() || tafel_.cut() || pflichten_.cut() ||
                         urteil_.cut() || annahmen_.cut() || karte_.cut();
-  const std::size_t von = karte_.mark();
-  if (gekuerzt) karte_.raw(",\"gekuerzt\":true");
-  // Room for the pictures of the encounter, which the program does not draw yet.
-  karte_.raw(",\"bild\":\"\",\"sicht\":\"\"");
-  karte_.commit(von);
+  if (gekuerzt) {
+    const std::size_t von = karte_.mark();
+    karte_.raw(",\"gekuerzt\":true");
+    karte_.commit(von);
+  }
+  bilder();
   karte_.close('}');
   for (JsonText* teil :
        {&zeilen_, &tafel_, &pflichten_, &urteil_, &annahmen_, &genommen_}) {

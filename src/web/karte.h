@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "console/reports.h"
+#include "picture/picture.h"
 #include "web/json_text.h"
 
 namespace ausweich {
@@ -24,7 +25,12 @@ namespace ausweich {
 ///    "tafel":[...],        the lines of a fixed screen (title, info, end)
 ///    "pflichten":[duty, ...], "urteil":duty, "annahmen":[...],
 ///    "gekuerzt":true,      only where something did not fit
-///    "bild":"", "sicht":""}   pictures of the encounter, as SVG
+///    "bilder":{"tag":{"bild":..., "sicht":..., "text":...}, "nacht":{...}}}
+///
+/// "bilder" are the pictures of the encounter as far as the answers of this
+/// analysis tell it, by day and by night: the view from above and what A's
+/// lookout sees of B (empty where B's aspect is open), as SVG, and what they
+/// show in words. There are none before the first answer of an analysis.
 ///
 /// A duty is {"gebot", "schiff", "klasse", "worte", "regel", "stelle",
 /// "grund"}; "worte" is its class in words ("B muss ausweichen"), empty for
@@ -47,6 +53,7 @@ class Karte final : public Reports {
   void duty(const Pflicht& p) override;
   void verdict(const Pflicht& p) override;
   void assume(std::string_view satz) override;
+  void vorlage(std::span<const Angabe> angaben, Peilung peilung) override;
 
   /// The card that ends at the read about to begin, once; empty when it has
   /// been taken (a question asked again after a refused answer).
@@ -62,14 +69,19 @@ class Karte final : public Reports {
   void beende();
   static void pflicht(JsonText& j, const Pflicht& p);
   void antwort(const Frage& f, Code code);
+  void bilder();
+  void bilder(std::string_view name, const Bilder& b);
 
   static constexpr std::size_t kZeilen = 12288;
   static constexpr std::size_t kTafel = 2048;
   static constexpr std::size_t kPflichten = 2048;
   static constexpr std::size_t kUrteil = 1024;
   static constexpr std::size_t kKlein = 512;
+  /// Two pictures each by day and by night and their words, with room for
+  /// the escapes of their quotes.
+  static constexpr std::size_t kBilder = 2 * sizeof(Bildpuffer) + 8192;
   static constexpr std::size_t kKarte =
-      kZeilen + kTafel + kPflichten + kUrteil + 2 * kKlein + 4096;
+      kZeilen + kTafel + kPflichten + kUrteil + 2 * kKlein + kBilder + 4096;
 
   std::array<char, kZeilen + 1> zeilen_puffer_;
   std::array<char, kTafel + 1> tafel_puffer_;
@@ -86,6 +98,9 @@ class Karte final : public Reports {
   JsonText genommen_;
   JsonText karte_;
   bool bereit_ = false;  // a card waits to be taken
+  Bildangaben angaben_;  // what this analysis has told so far
+  Bildpuffer tag_;
+  Bildpuffer nacht_;
 };
 
 }  // namespace ausweich

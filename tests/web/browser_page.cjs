@@ -2,7 +2,7 @@
 // 0, a reload without network once the site has been visited, the layout
 // of both views on a 360 px phone and a desktop, light and dark, with
 // screenshots; axe-core's checks of both views; "Zurück" and the shared
-// link.
+// link; a picture of every type of B, by day and by night.
 //
 // usage: node browser_page.cjs SITE_DIR SCREENSHOT_DIR CONSOLE_PROGRAM
 'use strict';
@@ -319,5 +319,43 @@ test('"Zurück" and the shared link give the run of the same answers', async () 
   const seed = await training.evaluate(() => location.hash.slice('#ueben&seed='.length));
   const drawn = h.runNative(native, Buffer.from(''), ['--uebung', '--seed', seed]);
   assert.ok(drawn.out.startsWith((await seen(training)).out), 'another draw than the seed\'s');
+  await context.close();
+});
+
+// A picture of every type of B: A, a power-driven vessel of 20 m or more,
+// overtakes B on the open sea in clear weather, so that her lookout sees B
+// from astern. By day B's shapes stand in her group of the view from above;
+// by night the lookout sees her sternlight and her all-round lights (KVR
+// Regeln 21 to 28), and nothing else carries a light there.
+test('the pictures of every type of B, by day and by night', async () => {
+  const shapes = {
+    1: [], 2: [], 3: ['kegel-spitzen-zusammen'], 4: ['ball', 'ball', 'rhombus'],
+    5: ['ball', 'ball'], 6: ['zylinder'],
+  };
+  const fromAstern = {
+    1: ['hecklicht'], 2: ['hecklicht'], 3: ['hecklicht', 'rundum-rot', 'rundum-weiss'],
+    4: ['hecklicht', 'rundum-rot', 'rundum-rot', 'rundum-weiss'],
+    5: ['hecklicht', 'rundum-rot', 'rundum-rot'],
+    6: ['hecklicht', 'rundum-rot', 'rundum-rot', 'rundum-rot'],
+  };
+  const marks = (page, selector) => page.$$eval(selector,
+    (found, name) => found.map((e) => e.getAttribute(name)).sort(), selector.endsWith('[data-licht]') ? 'data-licht' : 'data-signal');
+  const context = await browser.newContext({ serviceWorkers: 'block', viewport: { width: 360, height: 740 } });
+  for (const type of [1, 2, 3, 4, 5, 6]) {
+    const replies = ['', '', '1', '2', String(type), ...(type === 1 ? ['2'] : []), '2', '1', '1', '2'];
+    const page = await context.newPage();
+    await page.goto(server.url + '#antworten=' + replies.join(','));
+    await h.waitForRead(page, replies.length + 1);
+    await page.waitForSelector('#bild svg');
+    assert.deepEqual(await marks(page, '#bild [data-schiff="B"] [data-signal]'), shapes[type], `day, B ${type}`);
+    await page.locator('.bilder-rahmen').screenshot({ path: path.join(shots, `bild-b${type}-tag.png`) });
+    await page.click('#tag-nacht');
+    assert.equal(await page.getAttribute('#tag-nacht', 'aria-pressed'), 'true');
+    assert.deepEqual(await marks(page, '#sicht [data-licht]'), fromAstern[type], `night, B ${type}`);
+    assert.ok((await page.$$('#bild [data-schiff="B"] [data-licht]')).length >= fromAstern[type].length);
+    assert.equal(await page.$('#bild #sicht'), null);
+    await page.locator('.bilder-rahmen').screenshot({ path: path.join(shots, `bild-b${type}-nacht.png`) });
+    await page.close();
+  }
   await context.close();
 });
