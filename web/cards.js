@@ -44,19 +44,31 @@ window.ausweichKarten = function (root, answer) {
     return el('button', { type: 'button', 'data-antwort': reply, ...more }, text);
   }
 
+  // A line of nothing but a frame's signs, which a card shows as a rule.
+  const frame = /^ *([-=#*])\1{19,} *$/;
+
   // The lines of a card: the advisor's as they stand, in fixed-width type that
-  // keeps its tables aligned, without the empty lines around them; the
-  // training's by their kind, its description as a list.
+  // keeps its tables aligned, without the empty lines around them, their
+  // frames as rules; the training's by their kind, its description as a
+  // list, its running text as one paragraph.
   function lines(zeilen) {
     const part = document.createDocumentFragment();
     let block = null;
     let list = null;
+    let text = null;
     let gap = 0;
     for (const line of zeilen) {
       if (typeof line === 'string') {
         list = null;
+        text = null;
         if (line === '') {
           gap += 1;
+          continue;
+        }
+        if (frame.test(line)) {
+          part.append(el('hr', { class: 'rahmen' }));
+          block = null;
+          gap = 0;
           continue;
         }
         if (!block) {
@@ -70,11 +82,18 @@ window.ausweichKarten = function (root, answer) {
         continue;
       }
       block = null;
-      if (line.art !== 'beschreibung') {
-        list = null;
-        part.append(el('p', { class: 'zeile-' + line.art, text: line.text }));
+      if (line.art === 'text' && text) {
+        text.append(' ' + line.text);
         continue;
       }
+      if (line.art !== 'beschreibung') {
+        list = null;
+        text = el('p', { class: 'zeile-' + line.art, text: line.text });
+        part.append(text);
+        if (line.art !== 'text') text = null;
+        continue;
+      }
+      text = null;
       if (!list) {
         list = el('ul', { class: 'beschreibung' });
         part.append(list);

@@ -9,10 +9,19 @@
 namespace ausweich {
 namespace {
 
-constexpr std::string_view kStrich =
-    "-----------------------------------------------------";
-constexpr std::string_view kDoppelstrich =
-    "=====================================================";
+// The rules and the prompt to go on are the console's frame of a screen, not
+// its content: they go out as blocks, which the faces beside the screen do
+// not show as lines.
+constexpr std::string_view kStrich[] = {
+    "-----------------------------------------------------",
+};
+constexpr std::string_view kDoppelstrich[] = {
+    "=====================================================",
+};
+constexpr std::string_view kWeiter[] = {
+    "",
+    "                                     [Enter: weiter]",
+};
 
 /// The learner's question: its answers are the classes of duty.
 constexpr Frage kWasGilt = {Feld::keines, "Was gilt?", {}, kKlassen, "Was gilt?"};
@@ -121,7 +130,7 @@ Uebung::Uebung(int anzahl, std::uint64_t seed) : seed_(seed) {
 
 void Uebung::einleitung(Dialogue& d) const {
   d.spaces();
-  d.line(kStrich);
+  d.block(textblock<kStrich>());
   d.say(Zeilenart::text, "Übung: Wer muss ausweichen?");
   d.empty();
   d.say(Zeilenart::text, "Zu jeder Lage wählen Sie, was gilt; danach erklärt");
@@ -130,7 +139,7 @@ void Uebung::einleitung(Dialogue& d) const {
   d.say(Zeilenart::text,
         (LineBuilder() << "Lagen: " << ziehung_.anzahl << "   (--seed " << seed_ << ")")
             .text());
-  d.line(kStrich);
+  d.block(textblock<kStrich>());
   d.say(Zeilenart::text, "Ohne jede Gewähr, mit Vorsicht zu gebrauchen.");
 }
 
@@ -155,7 +164,7 @@ void Uebung::run(Dialogue& d) {
 bool Uebung::stelle(Dialogue& d, std::size_t lage, bool wiederholung) {
   const Aufgabe a(ziehung_.lagen[lage]);
   d.spaces();
-  d.line(kStrich);
+  d.block(textblock<kStrich>());
   LineBuilder kopf;
   if (wiederholung) {
     kopf << "Wiederholung von Lage " << lage + 1;
@@ -163,11 +172,11 @@ bool Uebung::stelle(Dialogue& d, std::size_t lage, bool wiederholung) {
     kopf << "Lage " << lage + 1 << " von " << ziehung_.anzahl;
   }
   d.say(Zeilenart::lage, kopf.text());
-  d.line(kStrich);
+  d.block(textblock<kStrich>());
   for (std::size_t i = 0; i < a.beschreibung().size(); ++i) {
     d.say(Zeilenart::beschreibung, a.beschreibung()[i]);
   }
-  d.line(kStrich);
+  d.block(textblock<kStrich>());
   d.empty();
   vorlage(d, a);
   const Code antwort = d.choose(kWasGilt);
@@ -182,8 +191,7 @@ bool Uebung::stelle(Dialogue& d, std::size_t lage, bool wiederholung) {
   anwendung(d, a.begegnung().peilung);
   d.empty();
   nachspielen(d, a.begegnung());
-  d.empty();
-  d.line("                                     [Enter: weiter]");
+  d.block(textblock<kWeiter>());
   d.wait_enter({Halt::loesung, "Lösung", {}});
   return true;
 }
@@ -201,9 +209,9 @@ void Uebung::auswerten(std::size_t lage, bool wiederholung, const Aufgabe& a,
 
 void Uebung::ergebnis(Dialogue& d) const {
   d.empty();
-  d.line(kDoppelstrich);
+  d.block(textblock<kDoppelstrich>());
   wertung_.schreibe(d);
-  d.line(kDoppelstrich);
+  d.block(textblock<kDoppelstrich>());
 }
 
 }  // namespace ausweich
