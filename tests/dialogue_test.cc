@@ -287,5 +287,20 @@ TEST(DialogueTest, WhatDoesNotFitOnAPageCardIsLeftOutWhole) {
   EXPECT_LT(karte.size(), 16384u);
 }
 
+// A line too long for its buffer is cut before a whole character, and
+// nothing follows the cut.
+TEST(DialogueTest, ALineTooLongIsCutBetweenCharacters) {
+  LineBuilder line;
+  for (int i = 0; i < 161; ++i) line << "ä";
+  line << "x" << "ß";
+  EXPECT_EQ(line.text().size(), 320u);
+  EXPECT_TRUE(line.text().ends_with("ä"));
+  LineBuilder odd;
+  odd << "x";
+  for (int i = 0; i < 160; ++i) odd << "ä";
+  EXPECT_EQ(odd.text().size(), 319u);
+  EXPECT_TRUE(odd.text().ends_with("ä"));
+}
+
 }  // namespace
 }  // namespace ausweich

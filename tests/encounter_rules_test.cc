@@ -215,5 +215,27 @@ TEST(EncounterRulesTest, PowerDrivenVesselsWhateverTheirLengths) {
   EXPECT_NE(small.find(" Regel 14 - Entgegengesetzte Kurse:\n"), std::string::npos);
 }
 
+// Rules 14 and 15 at a known bearing: head-on both alter course to
+// starboard; crossing, the vessel that has the other on her own starboard
+// side keeps out of the way: A where B comes from starboard, B where B comes
+// from port. At an open bearing the rules stand in general.
+TEST(EncounterRulesTest, Rules14And15AtABearing) {
+  const struct {
+    Peilung peilung;
+    Klasse klasse;
+    std::string_view stelle;
+  } cases[] = {
+      {Peilung::recht_voraus_gegenkurs, Klasse::beide_muessen_ausweichen, "KVR Regel 14 a)"},
+      {Peilung::kreuzt_von_stb, Klasse::a_muss_ausweichen, "KVR Regel 15"},
+      {Peilung::kreuzt_von_bb, Klasse::b_muss_ausweichen, "KVR Regel 15"},
+      {Peilung::offen, Klasse::keine, "KVR Regeln 14 und 15"},
+  };
+  for (const auto& c : cases) {
+    const Pflicht p = regeln14_15(c.peilung);
+    EXPECT_EQ(klasse(p), c.klasse) << c.stelle;
+    EXPECT_EQ(p.stelle, c.stelle);
+  }
+}
+
 }  // namespace
 }  // namespace ausweich::testing

@@ -172,11 +172,14 @@ TEST(PictureTest, ArcsAtTheirEdges) {
 
 // What A's lookout sees of B: a power-driven B crossing from starboard shows
 // her masthead light and red sidelight; one that A overtakes, her sternlight
-// and her all-round lights; in fog, nothing is drawn.
+// and her all-round lights; in fog, and where nobody said that the
+// visibility is clear, nothing is drawn.
 TEST(PictureTest, TheLookoutSeesTheLightsWhoseArcsFaceA) {
   Bildpuffer p;
   Bildangaben kreuzt = begegnung(maschinenfahrzeug, groesser_20m, hohe_see);
   kreuzt.peilung(Peilung::kreuzt_von_stb);
+  EXPECT_EQ(zeichne(kreuzt, Tageszeit::nacht, p).sicht, "");
+  kreuzt.antwort(Feld::ks, klare_sicht);
   Bilder b = zeichne(kreuzt, Tageszeit::nacht, p);
   EXPECT_EQ(werte(b.sicht, "data-licht", ""), "seitenlicht-rot topplicht");
   EXPECT_NE(b.text.find("B zeigt A: Topplicht, rotes Seitenlicht."),
@@ -184,6 +187,7 @@ TEST(PictureTest, TheLookoutSeesTheLightsWhoseArcsFaceA) {
 
   Bildangaben ueberholt = begegnung(fischend, 0, hohe_see);
   ueberholt.antwort(Feld::kueb, a_ueberholt_b);
+  ueberholt.antwort(Feld::ks, klare_sicht);
   EXPECT_EQ(werte(zeichne(ueberholt, Tageszeit::nacht, p).sicht, "data-licht", ""),
             "hecklicht rundum-rot rundum-weiss");
   EXPECT_EQ(werte(zeichne(ueberholt, Tageszeit::tag, p).sicht, "data-signal", ""),
@@ -210,7 +214,7 @@ TEST(PictureTest, EveryDrawableEncounterIsDrawnWhole) {
         for (const Tageszeit t : {Tageszeit::tag, Tageszeit::nacht}) {
           const Bilder bilder = zeichne(a, loesung, t, p);
           ASSERT_TRUE(ausgewogen(bilder.bild)) << bilder.bild;
-          ASSERT_EQ(bilder.sicht.empty(), s.lage == Lage::offen || s.nebel);
+          ASSERT_EQ(bilder.sicht.empty(), s.lage == Lage::offen || !s.klare_sicht);
           ASSERT_TRUE(bilder.sicht.empty() || ausgewogen(bilder.sicht)) << bilder.sicht;
           sichten += !bilder.sicht.empty();
           const std::string_view worte = in_worten(klasse(a.entscheidung()));

@@ -47,11 +47,9 @@ std::vector<std::string_view> class_lines(Klasse k) {
     case Klasse::a_darf_b_nicht_behindern:
       return {"A darf das Wegerechtschiff nicht behindern!",
               "A darf das tiefgangbehinderte Fzg. nicht behindern,",
-              "A darf B nicht behindern.", "A darf beim Queren des FW B nicht behindern.",
-              "A muss Queren vermeiden, um B nicht zu behindern."};
+              "A darf B nicht behindern.", "A muss Queren vermeiden, um B nicht zu behindern."};
     case Klasse::b_darf_a_nicht_behindern:
       return {"Fischendes Fzg. B darf A nicht behindern.", "B darf A nicht behindern.",
-              "B darf beim Queren des FW A nicht behindern.",
               "B muss Queren vermeiden, um A nicht zu behindern.",
               "(B als Fischer darf anderes Fzg im FW nicht behindern)"};
     case Klasse::beide_fahren_rechts:
@@ -62,14 +60,17 @@ std::vector<std::string_view> class_lines(Klasse k) {
   return {};
 }
 
-/// The remark beside keeping to starboard: it makes "must not impede" right
-/// only where the other vessel is large, a power-driven vessel of 20 m or more.
-constexpr std::string_view kRemarkA = "(A darf dabei ein grosses Fahrzeug nicht behindern)";
-constexpr std::string_view kRemarkB = "(B darf dabei ein grosses Fahrzeug nicht behindern)";
+/// The lines that make "must not impede" right only where the other vessel
+/// is large (not sailing, not under 20 m, not fishing): the remark beside
+/// keeping to starboard and crossing a narrow fairway.
+constexpr std::string_view kLargeA[] = {"(A darf dabei ein grosses Fahrzeug nicht behindern)",
+                                        "A darf beim Queren des FW B nicht behindern."};
+constexpr std::string_view kLargeB[] = {"(B darf dabei ein grosses Fahrzeug nicht behindern)",
+                                        "B darf beim Queren des FW A nicht behindern."};
 
 /// Descriptions that no encounter may hold together.
 constexpr std::pair<std::string_view, std::string_view> kContradictions[] = {
-    {"In einem Verkehrstrennungsgebiet", "nicht im Verkehrstrennungsgebiet"},
+    {"Verkehrstrennungsgebiet", "Fahrwasser"},
     {"Außerhalb der Seeschifffahrtsstraßen", "Auf einer Seeschifffahrtsstraße"},
     {"Freier Seeraum", "Fahrwasser"},
     {"Freier Seeraum", "Einbahnweg"},
@@ -79,7 +80,8 @@ constexpr std::pair<std::string_view, std::string_view> kContradictions[] = {
 };
 
 bool large(Code type, Code length) {
-  return type == maschinenfahrzeug && length == groesser_20m;
+  return type != segler && type != fischend &&
+         !(type == maschinenfahrzeug && length == kleiner_20m);
 }
 
 bool has(std::string_view text, std::string_view part) {
@@ -124,10 +126,14 @@ void check_classes(const Aufgabe& a, const Situation& s, const std::string& anal
       stated = stated || has(analysis, line);
     }
     if (k == static_cast<Code>(Klasse::a_darf_b_nicht_behindern)) {
-      stated = stated || (has(analysis, kRemarkA) && large(s.kb1, s.kb2));
+      for (std::string_view line : kLargeA) {
+        stated = stated || (has(analysis, line) && large(s.kb1, s.kb2));
+      }
     }
     if (k == static_cast<Code>(Klasse::b_darf_a_nicht_behindern)) {
-      stated = stated || (has(analysis, kRemarkB) && large(s.ka1, s.ka2));
+      for (std::string_view line : kLargeB) {
+        stated = stated || (has(analysis, line) && large(s.ka1, s.ka2));
+      }
     }
     // The general text of rules 14 and 15 states three classes; the bearing
     // decides which one counts.

@@ -114,27 +114,32 @@
 
   // --- The state in the address ----------------------------------------------
 
-  // What the address asks for; `refused` where it holds replies that are not
-  // digits or empty, of which it replays none.
+  // What the address asks for; `refused` says why where it holds replies
+  // that are not digits or empty, or too many, of which it replays none.
   function fromAddress(hash) {
-    const wanted = { training: false, seed: null, count: null, text: false, replies: [], refused: false };
+    const wanted = {
+      training: false, seed: null, count: null, text: false, replies: [], refused: '',
+    };
     for (const word of hash.replace(/^#/, '').split('&')) {
       const at = word.indexOf('=');
       const name = at < 0 ? word : word.slice(0, at);
       const value = at < 0 ? null : word.slice(at + 1);
       // Only values that the program takes: a link with another runs the
-      // training without it.
-      const number = /^[0-9]{1,19}$/.test(value || '') ? Number(value) : NaN;
+      // training without it. A seed is any whole number of 64 bits.
+      const digits = /^[0-9]{1,20}$/.test(value || '');
+      const number = digits ? Number(value) : NaN;
       if (name === 'ueben' && value === null) wanted.training = true;
       else if (name === 'text' && value === null) wanted.text = true;
-      else if (name === 'seed' && number >= 0) wanted.seed = value;
+      else if (name === 'seed' && digits && BigInt(value) <= 18446744073709551615n) wanted.seed = value;
       else if (name === 'anzahl' && number >= 1 && number <= 100) wanted.count = value;
       else if (name === 'antworten' && value !== null) {
         const replies = value.split(',');
-        if (replies.length <= MOST_REPLIES && replies.every((r) => /^[0-9]{0,19}$/.test(r))) {
-          wanted.replies = replies;
+        if (replies.length > MOST_REPLIES) {
+          wanted.refused = 'Der Link enthält mehr als ' + MOST_REPLIES + ' Antworten: nichts nachgespielt.';
+        } else if (!replies.every((r) => /^[0-9]{0,19}$/.test(r))) {
+          wanted.refused = 'Der Link enthält Antworten, die nicht nur aus Ziffern bestehen: nichts nachgespielt.';
         } else {
-          wanted.refused = true;
+          wanted.replies = replies;
         }
       }
     }
@@ -151,7 +156,7 @@
     Object.assign(state, fromAddress(location.hash));
     if (state.training) state.replies = [];
     if (state.training && state.seed === null) drawSeed();
-    say(state.refused ? 'Der Link enthält Antworten, die nicht nur aus Ziffern bestehen: nichts nachgespielt.' : '');
+    say(state.refused);
   }
 
   function args() {

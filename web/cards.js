@@ -116,13 +116,18 @@ window.ausweichKarten = function (root, answer) {
     }
     for (const a of k.annahmen) part.append(el('p', { text: 'Angenommen: ' + a + '.' }));
     part.append(lines(k.zeilen));
+    if (k.gekuerzt) {
+      part.append(el('p', {
+        class: 'gekuerzt', text: 'Nicht alles passte auf diese Karte: die Textansicht zeigt es ganz.',
+      }));
+    }
     return part;
   }
 
   // The view from above and what A's lookout sees of B, with what they show
   // in words below them; the program's own SVG. None before the first answer.
   function pictures(k) {
-    if (!k.bilder) return null;
+    if (!k.bilder) return document.createDocumentFragment();
     pictured = k;
     const b = k.bilder[night ? 'nacht' : 'tag'];
     const bild = el('div', { id: 'bild' });
@@ -254,7 +259,9 @@ window.ausweichKarten = function (root, answer) {
   return {
     // A card from the program.
     receive(k) {
-      if (k.art === 'pause' && k.pause.halt === 'titel') facts = [];
+      // A new analysis, or a new item of the training, starts the answers
+      // given afresh.
+      if ((k.art === 'pause' && k.pause.halt === 'titel') || k.art === 'wahl') facts = [];
       if (k.genommen && k.genommen.knopf) facts.push(k.genommen);
       newest = k;
     },

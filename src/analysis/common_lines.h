@@ -4,10 +4,12 @@
 
 #include "core/question.h"
 #include "core/situation.h"
+#include "core/verdict.h"
 
 namespace ausweich {
 
-/// Lines and answers that more than one branch of the analysis writes.
+/// Lines, answers and duties that more than one branch of the analysis
+/// writes.
 
 /// The frame line that opens and closes every verdict of the encounter rules
 /// and the tables of the restricted-visibility guidance: 53 number signs.
@@ -31,6 +33,29 @@ inline constexpr Antwort kNichtImFw = {nicht_im_fw, "nicht im Fahrwasser",
 inline constexpr Antwort kImFwNichtFolgend = {im_fw_nicht_folgend,
                                               "im Fahrwasser, folgt ihm nicht",
                                               "ist im Fahrwasser, folgt ihm aber nicht"};
+
+/// Whether a vessel is one that KVR Regel 9 b) and d) protect in a narrow
+/// fairway, one that can navigate safely only within it, as the advisor
+/// counts it: not a sailing vessel, not one under 20 m, not one fishing.
+constexpr bool nur_im_fahrwasser_sicher(Code typ, Code laenge) {
+  return !klein(typ, laenge) && typ != fischend;
+}
+
+/// KVR Regel 9 b): a small vessel must not impede one that can navigate
+/// safely only within the fairway; `s` is the small one.
+constexpr Pflicht regel9b(Schiff s) {
+  return {Gebot::nicht_behindern, s, "KVR Regel 9", "KVR Regel 9 b)",
+          "Ein Segelfahrzeug oder ein Fahrzeug von weniger als 20 m Länge darf im engen "
+          "Fahrwasser die Durchfahrt eines Fahrzeugs nicht behindern, das nur innerhalb "
+          "des Fahrwassers sicher fahren kann"};
+}
+
+/// KVR Regel 9 c): a vessel fishing must not impede the others in the fairway.
+constexpr Pflicht regel9c(Schiff s) {
+  return {Gebot::nicht_behindern, s, "KVR Regel 9", "KVR Regel 9 c)",
+          "Ein fischendes Fahrzeug darf im engen Fahrwasser die Durchfahrt anderer "
+          "Fahrzeuge nicht behindern"};
+}
 
 /// The index of a vessel's entry in a table by vessel, A first.
 constexpr std::size_t nach_schiff(Schiff s) {

@@ -254,11 +254,14 @@ void regel12(Dialogue& d, Situation& s, Code indkvr) {
 
 // --- Rule 18 ------------------------------------------------------------------
 
-/// Rule 18 d): A must not impede a vessel constrained by her draught.
-void tiefgangbehinderter(Dialogue& d) {
-  d.duty({Gebot::nicht_behindern, Schiff::a, "KVR Regel 18", "KVR Regel 18 d) i)",
-          "Ein Fahrzeug, das weder manövrierunfähig noch manövrierbehindert ist, darf "
-          "die sichere Durchfahrt eines tiefgangbehinderten Fahrzeugs nicht behindern"});
+/// Rule 18 d): A must not impede a vessel constrained by her draught. Where
+/// that is not already the verdict, it is a duty beside it.
+void tiefgangbehinderter(Dialogue& d, bool neben_dem_urteil) {
+  if (neben_dem_urteil) {
+    d.duty({Gebot::nicht_behindern, Schiff::a, "KVR Regel 18", "KVR Regel 18 d) i)",
+            "Ein Fahrzeug, das weder manövrierunfähig noch manövrierbehindert ist, darf "
+            "die sichere Durchfahrt eines tiefgangbehinderten Fahrzeugs nicht behindern"});
+  }
   d.line("A darf das tiefgangbehinderte Fzg. nicht behindern,");
   d.line("muss also versuchen, den Weg freizumachen (KVR#8fii).");
 }
@@ -303,7 +306,8 @@ constexpr Rangfolge kRangfolge[2][6] = {
 };
 
 /// Rule 18: the vessel lower in the order of the types gives way; a sailing
-/// vessel only keeps out of the way of one constrained by her draught.
+/// vessel must not impede one constrained by her draught, who is herself
+/// bound to keep clear once in close quarters.
 void regel18(Dialogue& d, Code ka1, Code kb1) {
   d.line(kRahmen);
   d.line("Regel 18 - Fahrzeuge untereinander:");
@@ -311,14 +315,14 @@ void regel18(Dialogue& d, Code ka1, Code kb1) {
     d.verdict({Gebot::nicht_behindern, Schiff::a, "KVR Regel 18", "KVR Regel 18 d) i)",
                "Ein Segelfahrzeug darf ein tiefgangbehindertes Fahrzeug nicht "
                "behindern"});
-    tiefgangbehinderter(d);
+    tiefgangbehinderter(d, false);
     d.line("A ist also NICHT Kurshalter.   Aber: ");
     d.line("Wenn jetzt Nahbereichslage eingetreten ist, muss");
     d.line("das tiefgangbehinderte Maschinenfahrzeug B trotz");
     d.line("der Tiefgangbehinderung versuchen, dem Fahrzeug A");
     d.line("auszuweichen, bzw. aufzustoppen (KVR#8fiii).");
   } else {
-    if (kb1 == tiefgangbehindert) tiefgangbehinderter(d);
+    if (kb1 == tiefgangbehindert) tiefgangbehinderter(d, true);
     const Rangfolge& r = kRangfolge[ka1 - 1][kb1 - 1];
     const Schiff jausw = ka1 < kb1 ? Schiff::a : Schiff::b;
     d.verdict({Gebot::ausweichen, jausw, "KVR Regel 18", r.stelle, r.grund});

@@ -21,7 +21,7 @@ constexpr Antwort kFahrwassersituation[] = {
     {freier_seeraum, "freier Seeraum", "Freier Seeraum"},
     {fahrwasser, "enges Fahrwasser", "In einem engen Fahrwasser"},
     {verkehrstrennungsgebiet, "Verkehrstrennungsgebiet (VTG)",
-     "In einem Verkehrstrennungsgebiet"},
+     "Im Bereich eines Verkehrstrennungsgebiets"},
 };
 static_assert(in_reihe(kFahrwassersituation));
 
@@ -96,12 +96,14 @@ Lage lage(const Situation& s, Code a, Code b) {
   return {s.ka1, s.kb1, a, b, klein(s.ka1, s.ka2), klein(s.kb1, s.kb2)};
 }
 
-/// A row of a rule table: its condition, its verdict line (empty: none) and
-/// the duty that the line states (a general rule: none).
+/// A row of a rule table: its condition, its verdict line (empty: none), the
+/// duty that the line states (a general rule: none), and where the duty
+/// protects only some vessels, whether the other one is such a vessel.
 struct Zeile {
   bool (*gilt)(const Lage&);
   std::string_view urteil;
   Pflicht pflicht = {};
+  bool (*geschuetzt)(const Lage&) = nullptr;
 };
 
 constexpr std::string_view kFischer = "Fischendes Fzg. B darf A nicht behindern.";
@@ -118,16 +120,9 @@ constexpr Pflicht nicht_behindern(Schiff s, std::string_view regel,
   return {Gebot::nicht_behindern, s, regel, stelle, grund};
 }
 
-constexpr std::string_view kKleinImFw =
-    "Ein Segelfahrzeug oder ein Fahrzeug von weniger als 20 m Länge darf im engen "
-    "Fahrwasser die Durchfahrt eines Fahrzeugs nicht behindern, das nur innerhalb des "
-    "Fahrwassers sicher fahren kann";
 constexpr std::string_view kQuerenImFw =
     "Wer ein enges Fahrwasser quert, darf ein Fahrzeug nicht behindern, das nur im "
     "Fahrwasser sicher fahren kann";
-constexpr std::string_view kFischerImFw =
-    "Ein fischendes Fahrzeug darf im engen Fahrwasser die Durchfahrt anderer "
-    "Fahrzeuge nicht behindern";
 constexpr std::string_view kKleinImVtg =
     "Ein Segelfahrzeug oder ein Fahrzeug von weniger als 20 m Länge darf ein "
     "Maschinenfahrzeug, das "
@@ -150,13 +145,13 @@ bool beide_folgend(const Lage& l) {
 // Rule 9, narrow channels: a, b are kafw, kbfw.
 constexpr Zeile kRegel9[] = {
     /* 9.1 */ {[](const Lage& l) { return beide_im_fw(l) && l.kb1 == fischend; },
-               kFischer, nicht_behindern(Schiff::b, kR9, "KVR Regel 9 c)", kFischerImFw)},
+               kFischer, regel9c(Schiff::b)},
     /* 9.2 */
     {[](const Lage& l) {
        return beide_im_fw(l) && l.kleina && l.kb1 != segler && l.b == im_fw_folgend &&
               !l.kleinb;
      },
-     kANichtBehindern, nicht_behindern(Schiff::a, kR9, "KVR Regel 9 b)", kKleinImFw)},
+     kANichtBehindern, regel9b(Schiff::a)},
     /* 9.3 */
     {[](const Lage& l) {
        return beide_im_fw(l) && l.kleina && l.kb1 != segler && l.b == im_fw_folgend &&
@@ -168,7 +163,7 @@ constexpr Zeile kRegel9[] = {
        return beide_im_fw(l) && l.kleinb && l.ka1 != segler && l.a == im_fw_folgend &&
               !l.kleina;
      },
-     kBNichtBehindern, nicht_behindern(Schiff::b, kR9, "KVR Regel 9 b)", kKleinImFw)},
+     kBNichtBehindern, regel9b(Schiff::b)},
     /* 9.5 */
     {[](const Lage& l) {
        return beide_im_fw(l) && l.kleinb && l.ka1 != segler && l.a == im_fw_folgend &&
@@ -180,11 +175,13 @@ constexpr Zeile kRegel9[] = {
     /* 9.7 */
     {[](const Lage& l) { return l.a <= im_fw_nicht_folgend && l.b == im_fw_folgend; },
      "A darf beim Queren des FW B nicht behindern.",
-     nicht_behindern(Schiff::a, kR9, "KVR Regel 9 d)", kQuerenImFw)},
+     nicht_behindern(Schiff::a, kR9, "KVR Regel 9 d)", kQuerenImFw),
+     [](const Lage& l) { return !l.kleinb && l.kb1 != fischend; }},
     /* 9.8 */
     {[](const Lage& l) { return l.b <= im_fw_nicht_folgend && l.a == im_fw_folgend; },
      "B darf beim Queren des FW A nicht behindern.",
-     nicht_behindern(Schiff::b, kR9, "KVR Regel 9 d)", kQuerenImFw)},
+     nicht_behindern(Schiff::b, kR9, "KVR Regel 9 d)", kQuerenImFw),
+     [](const Lage& l) { return !l.kleina && l.ka1 != fischend; }},
     /* 9.9 */
     {[](const Lage& l) {
        return l.a <= im_fw_nicht_folgend && l.b <= im_fw_nicht_folgend;
@@ -247,7 +244,8 @@ void regelblock(Dialogue& d, const Block& block, const Zeile (&tabelle)[N],
   for (const Zeile& z : tabelle) {
     if (!z.gilt(l)) continue;
     if (!z.urteil.empty()) d.line(z.urteil);
-    if (z.pflicht.gebot != Gebot::allgemein) d.duty(z.pflicht);
+    const bool geschuetzt = z.geschuetzt == nullptr || z.geschuetzt(l);
+    if (z.pflicht.gebot != Gebot::allgemein && geschuetzt) d.duty(z.pflicht);
     break;
   }
   d.line(block.verbot);

@@ -206,20 +206,15 @@ Ausgang wegerechtschiff(Dialogue& d, Code kb1) {
 }
 
 /// The remark beside keeping to starboard that a small vessel must not
-/// impede a large one: a duty towards the other vessel only where she is a
-/// power-driven vessel of 20 m or more, which KVR Regel 9 b) protects as one
-/// that can navigate safely only within the fairway.
+/// impede a large one: a duty towards the other vessel only where she is one
+/// that KVR Regel 9 b) protects.
 void klein_gegen_gross(Dialogue& d, Schiff klein, bool anderes_gross) {
   if (klein == Schiff::a) {
     d.line("(A darf dabei ein grosses Fahrzeug nicht behindern)");
   } else {
     d.line("(B darf dabei ein grosses Fahrzeug nicht behindern)");
   }
-  if (!anderes_gross) return;
-  d.duty({Gebot::nicht_behindern, klein, "KVR Regel 9", "KVR Regel 9 b)",
-          "Ein Segelfahrzeug oder ein Fahrzeug von weniger als 20 m Länge darf im "
-          "Fahrwasser die Durchfahrt eines Fahrzeugs nicht behindern, das nur innerhalb "
-          "des Fahrwassers sicher fahren kann"});
+  if (anderes_gross) d.duty(regel9b(klein));
 }
 
 /// §21 and §22: keep to starboard, with the remarks on who must not impede.
@@ -233,15 +228,14 @@ Ausgang rechts_halten(Dialogue& d, const Situation& s) {
   d.line("A und B halten scharf rechts, KVR#9");
   if (s.kb1 == fischend) {
     d.line("(B als Fischer darf anderes Fzg im FW nicht behindern)");
-    d.duty({Gebot::nicht_behindern, Schiff::b, "KVR Regel 9", "KVR Regel 9 c)",
-            "Ein fischendes Fahrzeug darf im Fahrwasser die Durchfahrt anderer "
-            "Fahrzeuge nicht behindern"});
+    d.duty(regel9c(Schiff::b));
   }
-  const auto gross = [](Code typ, Code laenge) {
-    return typ == maschinenfahrzeug && laenge == groesser_20m;
-  };
-  if (klein(s.ka1, s.ka2)) klein_gegen_gross(d, Schiff::a, gross(s.kb1, s.kb2));
-  if (klein(s.kb1, s.kb2)) klein_gegen_gross(d, Schiff::b, gross(s.ka1, s.ka2));
+  if (klein(s.ka1, s.ka2)) {
+    klein_gegen_gross(d, Schiff::a, nur_im_fahrwasser_sicher(s.kb1, s.kb2));
+  }
+  if (klein(s.kb1, s.kb2)) {
+    klein_gegen_gross(d, Schiff::b, nur_im_fahrwasser_sicher(s.ka1, s.ka2));
+  }
   d.line(kFuss);
   return Ausgang::kEntschieden;
 }

@@ -22,13 +22,7 @@ class Reports {
   /// The fixed lines of a screen, written together; reported as its lines
   /// unless a face tells them from the others.
   virtual void block(const Textblock& b) {
-    for (const std::string_view zeile : b.zeilen) {
-      if (zeile.empty()) {
-        empty();
-      } else {
-        line(zeile);
-      }
-    }
+    zeilenweise(b, [this](std::string_view text) { line(text); }, [this] { empty(); });
   }
   /// A question about to be read, with the default it offers.
   virtual void ask(const Frage&, Code) {}

@@ -64,13 +64,7 @@ class Dialogue {
   void spaces() { clear(30); }
   /// Fixed lines written together: as many message lines and empty lines.
   virtual void block(const Textblock& b) {
-    for (const std::string_view zeile : b.zeilen) {
-      if (zeile.empty()) {
-        empty();
-      } else {
-        line(zeile);
-      }
-    }
+    zeilenweise(b, [this](std::string_view text) { line(text); }, [this] { empty(); });
   }
 
   /// Asks `frage`, offering the value of `code` as the default, and stores the

@@ -18,8 +18,9 @@ struct Bogen {
 Bogen bogen(Licht l);
 
 /// Whether a light of a vessel is seen from `grad` degrees off her bow,
-/// clockwise; any value counts, taken modulo 360. Never for a value that is
-/// not a number.
+/// clockwise; any value below a million degrees either way counts, taken
+/// modulo 360. Never for a value beyond that, nor for one that is not a
+/// number.
 bool sichtbar(Licht l, double grad);
 
 /// The light whose colour a tricolour lantern shows from `grad` degrees off

@@ -136,14 +136,6 @@ struct Situation {
   Code kluv = a_in_luv;               // A relative to B and the wind
 };
 
-/// The code of `s` that `f` names; none for `keines`.
-constexpr Code* code_von(Situation& s, Feld f) {
-  Code* const codes[] = {nullptr, &s.ka1,  &s.ka2,  &s.ka3,  &s.ks,    &s.kb1,  &s.kb2,
-                         &s.kb3,  &s.kvr,  &s.kafw, &s.kbfw, &s.khnfw, &s.kueb, &s.kent,
-                         &s.keng, &s.kvtg, &s.kavt, &s.kbvt, &s.kluv};
-  return codes[static_cast<std::size_t>(f)];
-}
-
 /// `indkvr`, beside the record: how the path under the KVR was entered.
 enum Analyseweg : Code {
   kvr_direkt = 1,        // from the sea-area question
@@ -177,7 +169,7 @@ constexpr std::string_view in_worten(Peilung p) {
 
 /// Whether a vessel counts as small where the rules ask small vessels not to
 /// impede large ones: a sailing vessel, or a power-driven one under 20 m.
-inline bool klein(Code typ, Code laenge) {
+constexpr bool klein(Code typ, Code laenge) {
   return typ == segler || (typ == maschinenfahrzeug && laenge == kleiner_20m);
 }
 

@@ -50,6 +50,19 @@ inline constexpr auto kZusammen = zusammensetzen<zeilen>();
 
 }  // namespace detail
 
+/// Each line of `b` in turn: `zeile(text)` for a message line, `leer()` for
+/// an empty one.
+template <typename Zeile, typename Leer>
+void zeilenweise(const Textblock& b, Zeile zeile, Leer leer) {
+  for (const std::string_view text : b.zeilen) {
+    if (text.empty()) {
+      leer();
+    } else {
+      zeile(text);
+    }
+  }
+}
+
 /// The block of `zeilen`, an array of constant lines, assembled at compile time.
 template <const auto& zeilen>
 constexpr Textblock textblock() {

@@ -1,5 +1,7 @@
 #include "picture/angaben.h"
 
+#include <array>
+
 #include "training/item.h"
 
 namespace ausweich {
@@ -30,9 +32,8 @@ void Bildangaben::urteil(const Pflicht& p) {
 
 Bildangaben bildangaben(const Aufgabe& a, bool mit_loesung) {
   Bildangaben b;
-  for (const DrawnRun::Answer& antwort : a.run().answers()) {
-    if (!antwort.after_verdict) b.antwort(antwort.frage->feld, antwort.value);
-  }
+  std::array<Angabe, DrawnRun::kMaxQuestions> angaben;
+  b.antworten(std::span(angaben.data(), a.run().angaben(angaben)));
   b.peilung(a.begegnung().peilung);
   if (!mit_loesung) return b;
   b.urteil(a.entscheidung());

@@ -232,8 +232,11 @@ void pflichten(Schreiber& w, const Bildangaben& a) {
 
 }  // namespace
 
+/// The lookout's view needs the visibility answered as clear: where the
+/// analysis never asks it (the SeeSchStrO decides without it), the view is
+/// not drawn.
 bool mit_sicht(const Szene& s) {
-  return s.b_typ != 0 && aspekt_fest(s.lage) && !s.nebel;
+  return s.b_typ != 0 && aspekt_fest(s.lage) && s.klare_sicht;
 }
 
 void beschreibe_sicht(Schreiber& w, const Szene& s, const Bildangaben& a, Tageszeit t) {

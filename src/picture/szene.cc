@@ -252,6 +252,7 @@ Szene szene(const Bildangaben& a) {
     fest(s, khnfw);
   }
   s.nebel = a.code(Feld::ks) == verminderte_sicht;
+  s.klare_sicht = a.code(Feld::ks) == klare_sicht;
   s.wind = wind(a, s);
   const Code keng = a.code(Feld::keng);
   s.engstelle = keng == a_mit_stroemung || keng == b_mit_stroemung;

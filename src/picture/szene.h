@@ -55,7 +55,8 @@ struct Szene {
   Ort a{120, 200, 0}, b{};
   Lage lage = Lage::offen;
   int aspekt = 0;      // where A stands, degrees off B's bow; where lage fixes it
-  bool nebel = false;  // restricted visibility
+  bool nebel = false;        // restricted visibility
+  bool klare_sicht = false;  // clear visibility, as answered
   int wind = -1;       // where the wind comes from; -1 where not known
   bool engstelle = false;
   int stroemung = -1;  // where the current sets to, in a narrow passage

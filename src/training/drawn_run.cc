@@ -27,6 +27,14 @@ void DrawnRun::duty(const Pflicht& p) {
   duties_[duty_count_++] = p;
 }
 
+std::size_t DrawnRun::angaben(std::span<Angabe> out) const {
+  std::size_t n = 0;
+  for (const Answer& a : answers()) {
+    if (!a.after_verdict && n < out.size()) out[n++] = {a.frage->feld, a.value};
+  }
+  return n;
+}
+
 void DrawnRun::verdict(const Pflicht& p) {
   verdict_ = p;
   decided_ = true;

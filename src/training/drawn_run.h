@@ -53,6 +53,10 @@ class DrawnRun final : public Dialogue {
   void assume(std::string_view satz) override;
 
   std::span<const Answer> answers() const { return {answers_.data(), asked_}; }
+  /// The answers that set up the encounter (not those after the verdict), as
+  /// the codes they set: puts at most `out.size()` into `out`, returns how
+  /// many.
+  std::size_t angaben(std::span<Angabe> out) const;
   /// The verdict, once reported.
   bool decided() const { return decided_; }
   const Pflicht& reported() const { return verdict_; }

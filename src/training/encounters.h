@@ -15,7 +15,7 @@ namespace ausweich {
 /// An encounter the learner can be asked to decide: the answers that an
 /// analysis from a fresh start is given, in the order of its questions, and
 /// where two power-driven vessels meet, the bearing at which A sees B. Kept
-/// small, since a training run holds every one of them.
+/// small, since a training run holds all of its own (up to kMaxLagen).
 struct Begegnung {
   std::array<std::uint8_t, DrawnRun::kMaxQuestions> antworten{};
   std::uint8_t anzahl = 0;

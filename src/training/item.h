@@ -24,7 +24,8 @@ class Aufgabe {
   /// rules 14 and 15 in general, the one they put on this bearing.
   const Pflicht& entscheidung() const { return richtige_[0]; }
   /// The duties whose classes count as right, one per class, the deciding
-  /// one first: beside it every duty not to impede that the analysis reported.
+  /// one first: beside it every other duty with a class that the analysis
+  /// reported (today only duties not to impede).
   std::span<const Pflicht> richtige() const { return {richtige_.data(), anzahl_}; }
   /// Whether the learner's answer names one of them.
   bool richtig(Code antwort) const;

@@ -83,33 +83,20 @@ void erklaerung(Dialogue& d, const DrawnRun& run) {
 }
 
 /// Where rules 14 and 15 decide, the sentence that applies the advisor's
-/// general text to the bearing drawn.
-void anwendung(Dialogue& d, Peilung p) {
-  if (p != Peilung::offen) d.empty();
-  switch (p) {
-    case Peilung::recht_voraus_gegenkurs:
-      d.line(
-          "Hier kommt B recht voraus auf Gegenkurs: beide weichen nach Steuerbord aus.");
-      break;
-    case Peilung::kreuzt_von_stb:
-      d.line(
-          "Hier kreuzt B von Steuerbord: A sieht B an Steuerbord und muss ausweichen.");
-      break;
-    case Peilung::kreuzt_von_bb:
-      d.line("Hier kreuzt B von Backbord: B sieht A an Steuerbord und muss ausweichen.");
-      break;
-    case Peilung::offen:
-      return;
-  }
+/// general text to the bearing drawn, from the duty they put on it.
+void anwendung(Dialogue& d, const Aufgabe& a) {
+  const Peilung p = a.begegnung().peilung;
+  if (p == Peilung::offen) return;
+  d.empty();
+  d.line((LineBuilder() << "Angewandt: " << in_worten(p)
+                        << ", also gilt: " << in_worten(klasse(a.entscheidung())) << ".")
+             .text());
 }
 
 /// The item's facts, for a face that draws them.
 void vorlage(Dialogue& d, const Aufgabe& a) {
   std::array<Angabe, DrawnRun::kMaxQuestions> angaben;
-  std::size_t n = 0;
-  for (const DrawnRun::Answer& antwort : a.run().answers()) {
-    if (!antwort.after_verdict) angaben[n++] = {antwort.frage->feld, antwort.value};
-  }
+  const std::size_t n = a.run().angaben(angaben);
   d.vorlage(std::span(angaben.data(), n), a.begegnung().peilung);
 }
 
@@ -188,7 +175,7 @@ bool Uebung::stelle(Dialogue& d, std::size_t lage, bool wiederholung) {
   urteil(d, a, antwort);
   gruende(d, a);
   erklaerung(d, a.run());
-  anwendung(d, a.begegnung().peilung);
+  anwendung(d, a);
   d.empty();
   nachspielen(d, a.begegnung());
   d.block(textblock<kWeiter>());

@@ -215,7 +215,8 @@ async function screenshot(page, name) {
 }
 
 // axe-core's findings on the page as it stands: each rule broken, with the
-// elements that break it.
+// elements that break it; and a card that says "null" or "undefined" where a
+// part of it was missing.
 async function axe(page, what) {
   // A new card fades in, where motion is welcome: the colours as they stay.
   await page.waitForFunction(() => document.getAnimations().every((a) => a.playState === 'finished'));
@@ -224,7 +225,13 @@ async function axe(page, what) {
   }
   const found = await page.evaluate(async () => (await window.axe.run(document)).violations
     .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
-  return found.map((f) => `${what}: ${f}`);
+  const missing = await page.evaluate(() => {
+    const walk = document.createTreeWalker(document.getElementById('karte'), NodeFilter.SHOW_TEXT);
+    const words = [];
+    while (walk.nextNode()) if (/^(null|undefined)$/.test(walk.currentNode.data.trim())) words.push(walk.currentNode.data);
+    return words;
+  });
+  return [...found, ...missing.map((m) => `a card says ${m}`)].map((f) => `${what}: ${f}`);
 }
 
 test('axe-core: nothing in the card view, at the title, a question, a verdict and the training\'s feedback', async () => {
