@@ -2,7 +2,14 @@
  * The driver cannot measure that itself: the kernel carries a process's peak
  * across exec, so a child forked from the (larger) driver would report at
  * least the driver's size. This probe is small, and forks before it touches
- * anything, so the grandchild's figure is its own. Exit status as the program's. */
+ * anything, so the grandchild's figure is its own. On Linux the program runs
+ * without address-space randomisation: where the C library lands decides how
+ * many of its pages the kernel maps in around those the program reads, which
+ * made the figure of the very same program swing by a tenth from run to run.
+ * Exit status as the program's. */
+#ifdef __linux__
+#include <sys/personality.h>
+#endif
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -23,6 +30,9 @@ int main(int argc, char **argv) {
   const pid_t pid = fork();
   if (pid == 0) {
     close(3);
+#ifdef __linux__
+    personality(ADDR_NO_RANDOMIZE);
+#endif
     execv(argv[1], argv + 1);
     _exit(127);
   }
