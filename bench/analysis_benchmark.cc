@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "console/advisor.h"
-#include "null_terminal.h"
 #include "mixed_session.h"
+#include "null_terminal.h"
 #include "picture/picture.h"
 #include "training/draw.h"
 #include "training/item.h"

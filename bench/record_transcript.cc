@@ -20,8 +20,8 @@
 
 #include "console/advisor.h"
 #include "console/program_end.h"
-#include "string_terminal.h"
 #include "mixed_session.h"
+#include "string_terminal.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <string>
 
 #include "console/advisor.h"
-#include "null_terminal.h"
 #include "console/program_end.h"
 #include "mixed_session.h"
+#include "null_terminal.h"
 #include "picture/picture.h"
 #include "training/draw.h"
 #include "training/item.h"

@@ -292,7 +292,8 @@ TEST(DialogueTest, WhatDoesNotFitOnAPageCardIsLeftOutWhole) {
 TEST(DialogueTest, ALineTooLongIsCutBetweenCharacters) {
   LineBuilder line;
   for (int i = 0; i < 161; ++i) line << "ä";
-  line << "x" << "ß";
+  line << "x"
+       << "ß";
   EXPECT_EQ(line.text().size(), 320u);
   EXPECT_TRUE(line.text().ends_with("ä"));
   LineBuilder odd;

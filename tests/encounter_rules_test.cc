@@ -225,7 +225,8 @@ TEST(EncounterRulesTest, Rules14And15AtABearing) {
     Klasse klasse;
     std::string_view stelle;
   } cases[] = {
-      {Peilung::recht_voraus_gegenkurs, Klasse::beide_muessen_ausweichen, "KVR Regel 14 a)"},
+      {Peilung::recht_voraus_gegenkurs, Klasse::beide_muessen_ausweichen,
+       "KVR Regel 14 a)"},
       {Peilung::kreuzt_von_stb, Klasse::a_muss_ausweichen, "KVR Regel 15"},
       {Peilung::kreuzt_von_bb, Klasse::b_muss_ausweichen, "KVR Regel 15"},
       {Peilung::offen, Klasse::keine, "KVR Regeln 14 und 15"},

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "console/advisor.h"
-#include "string_terminal.h"
 #include "session.h"
+#include "string_terminal.h"
 
 namespace ausweich::testing {
 namespace {

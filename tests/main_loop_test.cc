@@ -1,7 +1,6 @@
-#include "console/advisor.h"
-
 #include <gtest/gtest.h>
 
+#include "console/advisor.h"
 #include "session.h"
 
 namespace ausweich::testing {

@@ -8,10 +8,10 @@
 #include <string_view>
 
 #include "console/advisor.h"
-#include "null_terminal.h"
 #include "console/program_end.h"
-#include "string_terminal.h"
 #include "mixed_session.h"
+#include "null_terminal.h"
+#include "string_terminal.h"
 
 namespace ausweich {
 namespace {

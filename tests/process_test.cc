@@ -13,8 +13,8 @@
 
 #include "app/command_line.h"
 #include "child.h"
-#include "string_terminal.h"
 #include "session.h"
+#include "string_terminal.h"
 
 namespace ausweich::testing {
 namespace {

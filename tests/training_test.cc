@@ -16,8 +16,8 @@
 
 #include "app/command_line.h"
 #include "picture/picture.h"
-#include "string_terminal.h"
 #include "session.h"
+#include "string_terminal.h"
 #include "training/draw.h"
 #include "training/encounters.h"
 #include "training/item.h"
@@ -43,11 +43,13 @@ std::vector<std::string_view> class_lines(Klasse k) {
               "A hat Vorfahrt, B ist ausweich- bzw. wartepflichtig",
               "Wer den Anderen an Steuerbord sieht, muss ausweichen"};
     case Klasse::beide_muessen_ausweichen:
-      return {"Regel 19: Jeder muss jedem ausweichen", "Beide weichen nach Steuerbord aus."};
+      return {"Regel 19: Jeder muss jedem ausweichen",
+              "Beide weichen nach Steuerbord aus."};
     case Klasse::a_darf_b_nicht_behindern:
       return {"A darf das Wegerechtschiff nicht behindern!",
               "A darf das tiefgangbehinderte Fzg. nicht behindern,",
-              "A darf B nicht behindern.", "A muss Queren vermeiden, um B nicht zu behindern."};
+              "A darf B nicht behindern.",
+              "A muss Queren vermeiden, um B nicht zu behindern."};
     case Klasse::b_darf_a_nicht_behindern:
       return {"Fischendes Fzg. B darf A nicht behindern.", "B darf A nicht behindern.",
               "B muss Queren vermeiden, um A nicht zu behindern.",
@@ -63,10 +65,12 @@ std::vector<std::string_view> class_lines(Klasse k) {
 /// The lines that make "must not impede" right only where the other vessel
 /// is large (not sailing, not under 20 m, not fishing): the remark beside
 /// keeping to starboard and crossing a narrow fairway.
-constexpr std::string_view kLargeA[] = {"(A darf dabei ein grosses Fahrzeug nicht behindern)",
-                                        "A darf beim Queren des FW B nicht behindern."};
-constexpr std::string_view kLargeB[] = {"(B darf dabei ein grosses Fahrzeug nicht behindern)",
-                                        "B darf beim Queren des FW A nicht behindern."};
+constexpr std::string_view kLargeA[] = {
+    "(A darf dabei ein grosses Fahrzeug nicht behindern)",
+    "A darf beim Queren des FW B nicht behindern."};
+constexpr std::string_view kLargeB[] = {
+    "(B darf dabei ein grosses Fahrzeug nicht behindern)",
+    "B darf beim Queren des FW A nicht behindern."};
 
 /// Descriptions that no encounter may hold together.
 constexpr std::pair<std::string_view, std::string_view> kContradictions[] = {
@@ -108,7 +112,8 @@ void check_description(const Aufgabe& a, const DrawnRun& run) {
     if (answer.after_verdict) continue;
     const Antwort& meaning = answer.frage->antwort(answer.value);
     EXPECT_TRUE(has(text, meaning.satz.empty() ? meaning.knopf : meaning.satz))
-        << meaning.knopf << " missing in\n" << text;
+        << meaning.knopf << " missing in\n"
+        << text;
   }
   EXPECT_TRUE(has(text, in_worten(a.begegnung().peilung))) << text;
   EXPECT_TRUE(has(text, run.assumption())) << text;
@@ -197,12 +202,13 @@ TEST(TrainingTest, EveryDrawableEncounterIsFairAndReplaysInTheAdvisor) {
     check_description(a, w.run);
     check_classes(a, s, analysis);
   }
-  std::cout << "[ training ] " << alle.liste.size() << " drawable encounters, " << bearings
-            << " of them at a drawn bearing\n";
+  std::cout << "[ training ] " << alle.liste.size() << " drawable encounters, "
+            << bearings << " of them at a drawn bearing\n";
   EXPECT_GT(bearings, 0);
   for (const Code kvr : {seeschifffahrtsstrassen, hohe_see}) {
-    for (const Klasse k : {Klasse::a_muss_ausweichen, Klasse::b_muss_ausweichen,
-                           Klasse::beide_muessen_ausweichen, Klasse::a_darf_b_nicht_behindern}) {
+    for (const Klasse k :
+         {Klasse::a_muss_ausweichen, Klasse::b_muss_ausweichen,
+          Klasse::beide_muessen_ausweichen, Klasse::a_darf_b_nicht_behindern}) {
       EXPECT_GE((per_class[{kvr, k}]), 6) << kvr << " " << static_cast<int>(k);
     }
   }
@@ -304,12 +310,14 @@ TEST(TrainingTest, MissedItemsComeBackAndTheScoreCountsFirstAnswers) {
   }
   EXPECT_EQ(count(run.out, "Wiederholung von Lage"), 5);
   const std::string score = run.out.substr(run.out.rfind(" Ergebnis: "));
-  EXPECT_TRUE(score.starts_with(" Ergebnis: 0 von 5 richtig\n"
-                                " Wiederholungen: 5 von 5 richtig\n   "))
+  EXPECT_TRUE(
+      score.starts_with(" Ergebnis: 0 von 5 richtig\n"
+                        " Wiederholungen: 5 von 5 richtig\n   "))
       << score;
   // One line per rule, the most missed first, then the same as misses.
   std::map<std::string, int> misses;
-  for (std::size_t i = 0; i < 5; ++i) ++misses[std::string(Aufgabe(z.lagen[i]).entscheidung().regel)];
+  for (std::size_t i = 0; i < 5; ++i)
+    ++misses[std::string(Aufgabe(z.lagen[i]).entscheidung().regel)];
   int last = 99;
   for (const auto& [rule, n] : misses) {
     EXPECT_TRUE(has(score, "   " + rule + ": 0 von " + std::to_string(n) + " richtig\n"));
@@ -331,7 +339,8 @@ TEST(TrainingTest, EndsEarlyWithTheScoreSoFar) {
   EXPECT_NE(quit.out.find(" Übung vorzeitig beendet.\n"), std::string::npos);
   EXPECT_NE(quit.out.find(" Ergebnis: 0 von 0 richtig\n"), std::string::npos);
 
-  const Program cut = training("5\n\n5\n\n5", {"--uebung", "--anzahl", "3", "--seed", "9"});
+  const Program cut =
+      training("5\n\n5\n\n5", {"--uebung", "--anzahl", "3", "--seed", "9"});
   EXPECT_EQ(cut.status, 2);
   EXPECT_EQ(cut.err, "fmt: end of file\n");
   EXPECT_EQ(count(cut.out, "Lage 3 von 3"), 1);

@@ -258,9 +258,10 @@ void regel12(Dialogue& d, Situation& s, Code indkvr) {
 /// that is not already the verdict, it is a duty beside it.
 void tiefgangbehinderter(Dialogue& d, bool neben_dem_urteil) {
   if (neben_dem_urteil) {
-    d.duty({Gebot::nicht_behindern, Schiff::a, "KVR Regel 18", "KVR Regel 18 d) i)",
-            "Ein Fahrzeug, das weder manövrierunfähig noch manövrierbehindert ist, darf "
-            "die sichere Durchfahrt eines tiefgangbehinderten Fahrzeugs nicht behindern"});
+    d.duty(
+        {Gebot::nicht_behindern, Schiff::a, "KVR Regel 18", "KVR Regel 18 d) i)",
+         "Ein Fahrzeug, das weder manövrierunfähig noch manövrierbehindert ist, darf "
+         "die sichere Durchfahrt eines tiefgangbehinderten Fahrzeugs nicht behindern"});
   }
   d.line("A darf das tiefgangbehinderte Fzg. nicht behindern,");
   d.line("muss also versuchen, den Weg freizumachen (KVR#8fii).");

@@ -22,7 +22,8 @@ class Reports {
   /// The fixed lines of a screen, written together; reported as its lines
   /// unless a face tells them from the others.
   virtual void block(const Textblock& b) {
-    zeilenweise(b, [this](std::string_view text) { line(text); }, [this] { empty(); });
+    zeilenweise(
+        b, [this](std::string_view text) { line(text); }, [this] { empty(); });
   }
   /// A question about to be read, with the default it offers.
   virtual void ask(const Frage&, Code) {}

@@ -64,7 +64,8 @@ class Dialogue {
   void spaces() { clear(30); }
   /// Fixed lines written together: as many message lines and empty lines.
   virtual void block(const Textblock& b) {
-    zeilenweise(b, [this](std::string_view text) { line(text); }, [this] { empty(); });
+    zeilenweise(
+        b, [this](std::string_view text) { line(text); }, [this] { empty(); });
   }
 
   /// Asks `frage`, offering the value of `code` as the default, and stores the

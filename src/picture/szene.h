@@ -54,10 +54,10 @@ struct Szene {
   Code a_typ = 0, b_typ = 0;  // 0: not known yet, and not drawn
   Ort a{120, 200, 0}, b{};
   Lage lage = Lage::offen;
-  int aspekt = 0;      // where A stands, degrees off B's bow; where lage fixes it
+  int aspekt = 0;            // where A stands, degrees off B's bow; where lage fixes it
   bool nebel = false;        // restricted visibility
   bool klare_sicht = false;  // clear visibility, as answered
-  int wind = -1;       // where the wind comes from; -1 where not known
+  int wind = -1;             // where the wind comes from; -1 where not known
   bool engstelle = false;
   int stroemung = -1;  // where the current sets to, in a narrow passage
 };
