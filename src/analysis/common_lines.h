@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <span>
 #include <string_view>
 
 #include "core/question.h"
@@ -33,6 +35,16 @@ inline constexpr Antwort kNichtImFw = {nicht_im_fw, "nicht im Fahrwasser",
 inline constexpr Antwort kImFwNichtFolgend = {im_fw_nicht_folgend,
                                               "im Fahrwasser, folgt ihm nicht",
                                               "ist im Fahrwasser, folgt ihm aber nicht"};
+
+/// The question for the position of A and of B in the fairway, with the menu
+/// and the answers of the regime that asks it, A first.
+constexpr std::array<Frage, 2> fahrwasserlage_fragen(
+    std::span<const std::string_view> menue, std::span<const Antwort> antworten) {
+  return {
+      {{Feld::kafw, kWieLiegtImFw[0], menue, antworten, kWieLiegtImFwTitel[0], Schiff::a},
+       {Feld::kbfw, kWieLiegtImFw[1], menue, antworten, kWieLiegtImFwTitel[1],
+        Schiff::b}}};
+}
 
 /// Whether a vessel is one that KVR Regel 9 b) and d) protect in a narrow
 /// fairway, one that can navigate safely only within it, as the advisor

@@ -33,12 +33,8 @@ constexpr Antwort kFahrwasserlage[] = {
 };
 static_assert(in_reihe(kFahrwasserlage));
 
-constexpr Frage kFahrwasserlageFrage[] = {
-    {Feld::kafw, kWieLiegtImFw[0], kFahrwasserlageMenue, kFahrwasserlage,
-     kWieLiegtImFwTitel[0], Schiff::a},
-    {Feld::kbfw, kWieLiegtImFw[1], kFahrwasserlageMenue, kFahrwasserlage,
-     kWieLiegtImFwTitel[1], Schiff::b},
-};
+constexpr auto kFahrwasserlageFrage =
+    fahrwasserlage_fragen(kFahrwasserlageMenue, kFahrwasserlage);
 
 constexpr std::string_view kHauptfahrwasserMenue[] = {
     "  1=es gibt nur 1 Fahrwasser ",
