@@ -252,9 +252,8 @@ TEST(DialogueTest, EverythingReportedBetweenTwoReadsIsOnePageCard) {
   d.wait_enter({Halt::titel, "Titel", kText});
   d.line("Zeile\tmit\x01");
   d.empty();
-  d.verdict(
-      {Gebot::ausweichen, Schiff::b, "KVR Regel 18", "KVR Regel 18 a) iv)", "Weil"});
-  d.duty({Gebot::nicht_behindern, Schiff::a, "R", "S", "G"});
+  d.verdict({Regel::kvr_18_a_iv, Schiff::b});
+  d.duty({Regel::kvr_9_b, Schiff::a});
   d.assume("B ist im Hauptfahrwasser");
   Code code = 2;
   d.ask(kFrage, code);  // 5 is refused and the question read again
@@ -266,10 +265,15 @@ TEST(DialogueTest, EverythingReportedBetweenTwoReadsIsOnePageCard) {
       R"j({"art":"frage","frage":{"titel":"Wirklich?","schiff":"B","kmax":2,"vorschlag":2,)j"
       R"j("antworten":[{"code":1,"knopf":"Ja"},{"code":2,"knopf":"Nein"}]},)j"
       R"j("zeilen":["Zeile\tmit\u0001",""],"tafel":[],"pflichten":[{"gebot":"nicht_behindern",)j"
-      R"j("schiff":"A","klasse":4,"worte":"A darf B nicht behindern","regel":"R","stelle":"S",)j"
-      R"j("grund":"G"}],"urteil":{"gebot":"ausweichen","schiff":"B","klasse":2,)j"
-      R"j("worte":"B muss ausweichen","regel":"KVR Regel 18","stelle":"KVR Regel 18 a) iv)",)j"
-      R"j("grund":"Weil"},"annahmen":["B ist im Hauptfahrwasser"]})j",
+      R"j("schiff":"A","klasse":4,"worte":"A darf B nicht behindern",)j"
+      R"j("regel":"Enges Fahrwasser (KVR Regel 9)","stelle":"KVR Regel 9 b)",)j"
+      R"j("grund":"Ein Segelfahrzeug oder ein Fahrzeug unter 20 m Länge darf im engen )j"
+      R"j(Fahrwasser die Durchfahrt eines Fahrzeugs nicht behindern, das nur innerhalb des )j"
+      R"j(Fahrwassers sicher fahren kann."}],"urteil":{"gebot":"ausweichen","schiff":"B",)j"
+      R"j("klasse":2,"worte":"B muss ausweichen",)j"
+      R"j("regel":"Ausweichen nach Fahrzeugart (KVR Regel 18)","stelle":"KVR Regel 18 a) iv)",)j"
+      R"j("grund":"Ein Maschinenfahrzeug in Fahrt muss einem Segelfahrzeug ausweichen."},)j"
+      R"j("annahmen":["B ist im Hauptfahrwasser"]})j",
       R"j({"art":"ende","status":0,"genommen":{"titel":"Wirklich?","code":1,"knopf":"Ja"},)j"
       R"j("zeilen":[{"art":"grund","text":"Grund: so"}],"tafel":[],"pflichten":[],)j"
       R"j("annahmen":[]})j",
@@ -291,15 +295,15 @@ TEST(DialogueTest, WhatDoesNotFitOnAPageCardIsLeftOutWhole) {
 // nothing follows the cut.
 TEST(DialogueTest, ALineTooLongIsCutBetweenCharacters) {
   LineBuilder line;
-  for (int i = 0; i < 161; ++i) line << "ä";
+  for (int i = 0; i < 257; ++i) line << "ä";
   line << "x"
        << "ß";
-  EXPECT_EQ(line.text().size(), 320u);
+  EXPECT_EQ(line.text().size(), 512u);
   EXPECT_TRUE(line.text().ends_with("ä"));
   LineBuilder odd;
   odd << "x";
-  for (int i = 0; i < 160; ++i) odd << "ä";
-  EXPECT_EQ(odd.text().size(), 319u);
+  for (int i = 0; i < 256; ++i) odd << "ä";
+  EXPECT_EQ(odd.text().size(), 511u);
   EXPECT_TRUE(odd.text().ends_with("ä"));
 }
 

@@ -234,7 +234,7 @@ TEST(EncounterRulesTest, Rules14And15AtABearing) {
   for (const auto& c : cases) {
     const Pflicht p = regeln14_15(c.peilung);
     EXPECT_EQ(klasse(p), c.klasse) << c.stelle;
-    EXPECT_EQ(p.stelle, c.stelle);
+    EXPECT_EQ(eintrag(p.regel).zitat, c.stelle);
   }
 }
 

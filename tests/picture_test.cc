@@ -118,11 +118,12 @@ TEST(PictureTest, SignalsByTypeAndRegime) {
        "ball ball", false, ""},
       {tiefgangbehindert, 0, hohe_see, maschine + " rundum-rot rundum-rot rundum-rot",
        "zylinder", true, "KVR Regel 28"},
+      // A Wegerechtschiff counts as restricted in her ability to manoeuvre
+      // and shows so (SKS Schifffahrtsrecht Nr. 13), not the draught signal.
       {tiefgangbehindert, 0, seeschifffahrtsstrassen,
-       maschine + " rundum-rot rundum-rot rundum-rot", "zylinder", true,
-       "Wegerechtschiff und zeigt Zylinder und drei rote Rundumlichter wie nach KVR "
-       "Regel "
-       "28; für das Verhalten gilt sie als manövrierbehindert"},
+       maschine + " rundum-rot rundum-rot rundum-weiss", "ball ball rhombus", true,
+       "Wegerechtschiff, das als manövrierbehindert gilt (§ 2 Abs. 1 Nr. 13 "
+       "SeeSchStrO): rot-weiß-rot"},
   };
   Bildpuffer p;
   for (const Zeile& z : tafel) {

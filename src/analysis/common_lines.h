@@ -53,20 +53,23 @@ constexpr bool nur_im_fahrwasser_sicher(Code typ, Code laenge) {
   return !klein(typ, laenge) && typ != fischend;
 }
 
-/// KVR Regel 9 b): a small vessel must not impede one that can navigate
-/// safely only within the fairway; `s` is the small one.
-constexpr Pflicht regel9b(Schiff s) {
-  return {Gebot::nicht_behindern, s, "KVR Regel 9", "KVR Regel 9 b)",
-          "Ein Segelfahrzeug oder ein Fahrzeug von weniger als 20 m Länge darf im engen "
-          "Fahrwasser die Durchfahrt eines Fahrzeugs nicht behindern, das nur innerhalb "
-          "des Fahrwassers sicher fahren kann"};
+/// The other vessel of the two.
+constexpr Schiff anderes(Schiff s) {
+  return s == Schiff::a ? Schiff::b : Schiff::a;
 }
 
-/// KVR Regel 9 c): a vessel fishing must not impede the others in the fairway.
-constexpr Pflicht regel9c(Schiff s) {
-  return {Gebot::nicht_behindern, s, "KVR Regel 9", "KVR Regel 9 c)",
-          "Ein fischendes Fahrzeug darf im engen Fahrwasser die Durchfahrt anderer "
-          "Fahrzeuge nicht behindern"};
+/// The class of the duty to give way of vessel `s`, as a screen's verdict
+/// line states it.
+constexpr Klasse muss_ausweichen(Schiff s) {
+  return s == Schiff::a   ? Klasse::a_muss_ausweichen
+         : s == Schiff::b ? Klasse::b_muss_ausweichen
+                          : Klasse::beide_muessen_ausweichen;
+}
+
+/// The class of the duty of vessel `s` not to impede the other.
+constexpr Klasse darf_nicht_behindern(Schiff s) {
+  return s == Schiff::a ? Klasse::a_darf_b_nicht_behindern
+                        : Klasse::b_darf_a_nicht_behindern;
 }
 
 /// The index of a vessel's entry in a table by vessel, A first.

@@ -95,14 +95,12 @@ void n6luv(Dialogue& d, Code& kluv) {
 
 /// Rule 19: in restricted visibility every vessel gives way to every other.
 void regel19_verdict(Dialogue& d, VisibilityGuidance& guidance) {
-  d.verdict({Gebot::ausweichen, Schiff::beide, "KVR Regel 19", "KVR Regel 19 d)",
-             "In verminderter Sicht muss jedes Fahrzeug, das ein anderes nur mit Radar "
-             "ortet und eine Nahbereichslage feststellt, frühzeitig Gegenmaßnahmen "
-             "treffen; der Berater fasst das zusammen als: Jeder muss jedem ausweichen"});
+  d.verdict({Regel::kvr_19_d, Schiff::beide});
   d.line(kRahmen);
   d.line("Verminderte Sicht,");
   d.line("(die ganze Zeit mit sicherer Geschwindigkeit fahren!)");
   d.line("Regel 19: Jeder muss jedem ausweichen");
+  d.states(Klasse::beide_muessen_ausweichen);
   d.line(kRahmen);
   d.empty();
   guidance.regel19(d);
@@ -119,43 +117,36 @@ constexpr std::string_view kUeberholerZeile[] = {
 void regel13(Dialogue& d, Code kueb) {
   const Schiff ueberholer = kueb == a_ueberholt_b ? Schiff::a : Schiff::b;
   d.line(kRahmen);
-  d.verdict({Gebot::ausweichen, ueberholer, "KVR Regel 13", "KVR Regel 13 a)",
-             "Wer ein anderes Fahrzeug überholt, muss ihm ausweichen"});
+  d.verdict({Regel::kvr_13_a, ueberholer});
   d.line(kUeberholerZeile[nach_schiff(ueberholer)]);
+  d.states(muss_ausweichen(ueberholer));
   d.line(kRahmen);
 }
 
 // --- Rule 12 ------------------------------------------------------------------
 
-/// One verdict of rule 12: the vessel that gives way, where it stands in the
-/// rule, why, and its line.
+/// One verdict of rule 12: the vessel that gives way, the rule, and its
+/// line.
 struct Regel12 {
   Schiff jausw;
-  std::string_view stelle, grund, zeile;
+  Regel regel;
+  std::string_view zeile;
 };
 
 /// Reports and writes a rule 12 verdict; returns the vessel that gives way.
 Schiff regel12_verdict(Dialogue& d, const Regel12& r) {
-  d.verdict({Gebot::ausweichen, r.jausw, "KVR Regel 12", r.stelle, r.grund});
+  d.verdict({r.regel, r.jausw});
   d.line(r.zeile);
+  d.states(muss_ausweichen(r.jausw));
   return r.jausw;
 }
-
-constexpr std::string_view kVerschiedeneSeiten =
-    "Haben zwei Segelfahrzeuge den Wind von verschiedenen Seiten, muss das mit dem "
-    "Wind von Backbord ausweichen";
-constexpr std::string_view kGleicheSeite =
-    "Haben zwei Segelfahrzeuge den Wind von derselben Seite, muss das luvwärtige dem "
-    "leewärtigen ausweichen";
 
 /// Rule 12 with the wind on different sides: the vessel with the wind from
 /// port gives way.
 Schiff wind_von_verschiedenen_seiten(Dialogue& d, Code ka3) {
   constexpr Regel12 kVerdicts[] = {
-      {Schiff::a, "KVR Regel 12 a) i)", kVerschiedeneSeiten,
-       "Regel 12a(i): A ist ausweichpflichtig"},
-      {Schiff::b, "KVR Regel 12 a) i)", kVerschiedeneSeiten,
-       "Regel 12a(i): B ist ausweichpflichtig"},
+      {Schiff::a, Regel::kvr_12_a_i, "Regel 12a(i): A ist ausweichpflichtig"},
+      {Schiff::b, Regel::kvr_12_a_i, "Regel 12a(i): B ist ausweichpflichtig"},
   };
   return regel12_verdict(d, kVerdicts[ka3 == wind_von_bb ? 0 : 1]);
 }
@@ -163,47 +154,37 @@ Schiff wind_von_verschiedenen_seiten(Dialogue& d, Code ka3) {
 /// Rule 12 with the wind on the same side: the windward vessel gives way.
 Schiff wind_von_gleicher_seite(Dialogue& d, Code kluv) {
   constexpr Regel12 kVerdicts[] = {
-      {Schiff::a, "KVR Regel 12 a) ii)", kGleicheSeite,
-       "Regel 12a(ii): A ist ausweichpflichtig"},
-      {Schiff::b, "KVR Regel 12 a) ii)", kGleicheSeite,
-       "Regel 12a(ii): B ist ausweichpflichtig"},
+      {Schiff::a, Regel::kvr_12_a_ii, "Regel 12a(ii): A ist ausweichpflichtig"},
+      {Schiff::b, Regel::kvr_12_a_ii, "Regel 12a(ii): B ist ausweichpflichtig"},
   };
   return regel12_verdict(d, kVerdicts[kluv == a_in_luv ? 0 : 1]);
 }
 
-/// Rule 12 when A cannot see on which side B has the wind.
+/// Rule 12 when A cannot see on which side B has the wind. With the wind
+/// from port A gives way whatever B's side; with the wind from starboard and
+/// to leeward she stands on whatever it is; with the wind from starboard and
+/// to windward the rule does not decide, and the screen's advice to reckon
+/// with the worse case is seamanship (KVR Regel 2 a)), not a rule that
+/// decides: the verdict is the rule in general.
 Schiff wind_von_b_unerkennbar(Dialogue& d, Code ka3, Code kluv) {
   if (ka3 == wind_von_bb && kluv == a_in_lee) {
     return regel12_verdict(
-        d, {Schiff::a, "KVR Regel 12 a) iii)",
-            "Wer den Wind von Backbord hat und bei einem Segelfahrzeug in Luv nicht "
-            "sicher feststellen kann, ob es den Wind von Backbord oder von Steuerbord "
-            "hat, muss ihm ausweichen",
-            "Regel 12a(iii): A ist ausweichpflichtig"});
+        d, {Schiff::a, Regel::kvr_12_a_iii, "Regel 12a(iii): A ist ausweichpflichtig"});
   }
   if (ka3 == wind_von_bb) {
-    return regel12_verdict(
-        d, {Schiff::a, "KVR Regel 12 a) i) und ii)",
-            "A hat den Wind von Backbord und liegt in Luv: Hat B den Wind von "
-            "Steuerbord, weicht A nach i) aus, hat B ihn von Backbord, nach ii)",
-            "Regel 12a(i,ii): A ist ausweichpflichtig"});
+    return regel12_verdict(d, {Schiff::a, Regel::kvr_12_a_i_ii_a,
+                               "Regel 12a(i,ii): A ist ausweichpflichtig"});
   }
   if (kluv == a_in_lee) {
-    return regel12_verdict(
-        d, {Schiff::b, "KVR Regel 12 a) i) und ii)",
-            "A hat den Wind von Steuerbord und liegt in Lee: Hat B den Wind von "
-            "Backbord, weicht B nach i) aus, hat B ihn von Steuerbord, nach ii)",
-            "Regel 12a(i,ii): B ist ausweichpflichtig"});
+    return regel12_verdict(d, {Schiff::b, Regel::kvr_12_a_i_ii_b,
+                               "Regel 12a(i,ii): B ist ausweichpflichtig"});
   }
-  d.verdict({Gebot::ausweichen, Schiff::a, "KVR Regel 12",
-             "KVR Regel 2 a) und Regel 12 a) ii)",
-             "A hat den Wind von Steuerbord und liegt in Luv; im Zweifel muss A damit "
-             "rechnen, dass B den Wind auch von Steuerbord hat, und als luvwärtiges "
-             "Fahrzeug ausweichen"});
+  d.verdict({Regel::kvr_12_a, Schiff::a});
   d.line("Wenn B anscheinend nicht ausweicht, muss A im Zweifel");
   d.line("nach Regel 2(a) damit rechnen, dass B in LEE liegend");
   d.line("Wind auch von StB hat.");
   d.line("Dann gilt Regel 12a(ii)):   A ist ausweichpflichtig");
+  d.states(Klasse::a_muss_ausweichen);
   return Schiff::a;
 }
 
@@ -254,87 +235,49 @@ void regel12(Dialogue& d, Situation& s, Code indkvr) {
 
 // --- Rule 18 ------------------------------------------------------------------
 
-/// Rule 18 d): A must not impede a vessel constrained by her draught. Where
-/// that is not already the verdict, it is a duty beside it.
-void tiefgangbehinderter(Dialogue& d, bool neben_dem_urteil) {
-  if (neben_dem_urteil) {
-    d.duty(
-        {Gebot::nicht_behindern, Schiff::a, "KVR Regel 18", "KVR Regel 18 d) i)",
-         "Ein Fahrzeug, das weder manövrierunfähig noch manövrierbehindert ist, darf "
-         "die sichere Durchfahrt eines tiefgangbehinderten Fahrzeugs nicht behindern"});
-  }
-  d.line("A darf das tiefgangbehinderte Fzg. nicht behindern,");
-  d.line("muss also versuchen, den Weg freizumachen (KVR#8fii).");
-}
-
-/// Why one type keeps out of the way of another under rule 18, by the types
-/// of A (motor vessel, sailing vessel) and B (all six); the lower type in
-/// the order gives way. Same types are not decided here.
-struct Rangfolge {
-  std::string_view stelle, grund;
+/// The rule of KVR Regel 18 a) and b) that puts a motor vessel A (row 0) or
+/// a sailing vessel A (row 1) under the duty to keep out of the way of B, by
+/// B's type, or that puts a sailing B under it towards a motor vessel A.
+/// Same types are not decided here, nor a vessel constrained by her draught,
+/// whom 18 d) i) protects from being impeded only.
+constexpr Regel kGleicheArt = Regel::kvr_14_15;  // not decided here
+constexpr Regel kRangfolge[2][6] = {
+    {kGleicheArt, Regel::kvr_18_a_iv, Regel::kvr_18_a_iii, Regel::kvr_18_a_ii,
+     Regel::kvr_18_a_i, Regel::kvr_18_d_i},
+    {Regel::kvr_18_a_iv, kGleicheArt, Regel::kvr_18_b_iii, Regel::kvr_18_b_ii,
+     Regel::kvr_18_b_i, Regel::kvr_18_d_i},
 };
 
-constexpr Rangfolge kRangfolge[2][6] = {
-    {
-        {},
-        {"KVR Regel 18 a) iv)",
-         "Ein Maschinenfahrzeug in Fahrt muss einem Segelfahrzeug ausweichen"},
-        {"KVR Regel 18 a) iii)",
-         "Ein Maschinenfahrzeug in Fahrt muss einem fischenden Fahrzeug ausweichen"},
-        {"KVR Regel 18 a) ii)",
-         "Ein Maschinenfahrzeug in Fahrt muss einem manövrierbehinderten Fahrzeug "
-         "ausweichen"},
-        {"KVR Regel 18 a) i)",
-         "Ein Maschinenfahrzeug in Fahrt muss einem manövrierunfähigen Fahrzeug "
-         "ausweichen"},
-        {"KVR Regel 18 d) i)",
-         "Ein Maschinenfahrzeug darf die sichere Durchfahrt eines tiefgangbehinderten "
-         "Fahrzeugs nicht behindern; der Berater macht daraus: A ist ausweichpflichtig"},
-    },
-    {
-        {"KVR Regel 18 a) iv)",
-         "Ein Maschinenfahrzeug in Fahrt muss einem Segelfahrzeug ausweichen"},
-        {},
-        {"KVR Regel 18 b) iii)",
-         "Ein Segelfahrzeug in Fahrt muss einem fischenden Fahrzeug ausweichen"},
-        {"KVR Regel 18 b) ii)",
-         "Ein Segelfahrzeug in Fahrt muss einem manövrierbehinderten Fahrzeug "
-         "ausweichen"},
-        {"KVR Regel 18 b) i)",
-         "Ein Segelfahrzeug in Fahrt muss einem manövrierunfähigen Fahrzeug ausweichen"},
-        {},  // decided apart: A must not impede B
-    },
-};
-
-/// Rule 18: the vessel lower in the order of the types gives way; a sailing
-/// vessel must not impede one constrained by her draught, who is herself
-/// bound to keep clear once in close quarters.
+/// Rule 18: the vessel lower in the order of the types gives way; any vessel
+/// but one not under command or restricted in her ability to manoeuvre must
+/// not impede one constrained by her draught (18 d) i)), who is herself bound
+/// by the steering rules once in close quarters. The screen makes a motor
+/// vessel A give way to her besides, which the rule does not.
 void regel18(Dialogue& d, Code ka1, Code kb1) {
   d.line(kRahmen);
   d.line("Regel 18 - Fahrzeuge untereinander:");
+  if (kb1 == tiefgangbehindert) {
+    d.verdict({Regel::kvr_18_d_i, Schiff::a});
+    d.line("A darf das tiefgangbehinderte Fzg. nicht behindern,");
+    d.line("muss also versuchen, den Weg freizumachen (KVR#8fii).");
+    d.states(Klasse::a_darf_b_nicht_behindern);
+  }
   if (kb1 == tiefgangbehindert && ka1 == segler) {
-    d.verdict({Gebot::nicht_behindern, Schiff::a, "KVR Regel 18", "KVR Regel 18 d) i)",
-               "Ein Segelfahrzeug darf ein tiefgangbehindertes Fahrzeug nicht "
-               "behindern"});
-    tiefgangbehinderter(d, false);
     d.line("A ist also NICHT Kurshalter.   Aber: ");
     d.line("Wenn jetzt Nahbereichslage eingetreten ist, muss");
     d.line("das tiefgangbehinderte Maschinenfahrzeug B trotz");
     d.line("der Tiefgangbehinderung versuchen, dem Fahrzeug A");
     d.line("auszuweichen, bzw. aufzustoppen (KVR#8fiii).");
   } else {
-    if (kb1 == tiefgangbehindert) tiefgangbehinderter(d, true);
-    const Rangfolge& r = kRangfolge[ka1 - 1][kb1 - 1];
     const Schiff jausw = ka1 < kb1 ? Schiff::a : Schiff::b;
-    d.verdict({Gebot::ausweichen, jausw, "KVR Regel 18", r.stelle, r.grund});
+    if (kb1 != tiefgangbehindert) d.verdict({kRangfolge[ka1 - 1][kb1 - 1], jausw});
     d.line(jausw == Schiff::a ? "A ist ausweichpflichtig" : "B ist ausweichpflichtig");
+    d.states(muss_ausweichen(jausw));
   }
   d.line(kRahmen);
 }
 
 // --- Rules 14 and 15 ----------------------------------------------------------
-
-constexpr std::string_view kRegeln14und15 = "KVR Regeln 14 und 15";
 
 /// Rules 14 and 15: two power-driven vessels, whatever their lengths.
 void regeln14_15_verdict(Dialogue& d) {
@@ -352,25 +295,17 @@ void regeln14_15_verdict(Dialogue& d) {
 }  // namespace
 
 Pflicht regeln14_15(Peilung peilung) {
-  constexpr std::string_view kKreuzen =
-      "Kreuzen sich die Kurse zweier Maschinenfahrzeuge so, dass die Gefahr eines "
-      "Zusammenstoßes besteht, muss das Fahrzeug ausweichen, welches das andere an "
-      "seiner Steuerbordseite hat";
   switch (peilung) {
     case Peilung::recht_voraus_gegenkurs:
-      return {Gebot::ausweichen, Schiff::beide, "KVR Regel 14", "KVR Regel 14 a)",
-              "Begegnen sich zwei Maschinenfahrzeuge auf entgegengesetzten oder fast "
-              "entgegengesetzten Kursen, müssen beide nach Steuerbord ausweichen"};
+      return {Regel::kvr_14_a, Schiff::beide};
     case Peilung::kreuzt_von_stb:
-      return {Gebot::ausweichen, Schiff::a, "KVR Regel 15", "KVR Regel 15", kKreuzen};
+      return {Regel::kvr_15, Schiff::a};
     case Peilung::kreuzt_von_bb:
-      return {Gebot::ausweichen, Schiff::b, "KVR Regel 15", "KVR Regel 15", kKreuzen};
+      return {Regel::kvr_15, Schiff::b};
     case Peilung::offen:
       break;
   }
-  return {Gebot::allgemein, Schiff::beide, kRegeln14und15, kRegeln14und15,
-          "Für zwei Maschinenfahrzeuge nennt der Berater die Regeln für "
-          "entgegengesetzte und für kreuzende Kurse"};
+  return {Regel::kvr_14_15, Schiff::beide};
 }
 
 void encounter_rules(Dialogue& d, Situation& s, Code indkvr,

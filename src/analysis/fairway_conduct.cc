@@ -1,5 +1,6 @@
 #include "analysis/fairway_conduct.h"
 
+#include <array>
 #include <cstddef>
 #include <string_view>
 
@@ -92,44 +93,36 @@ Lage lage(const Situation& s, Code a, Code b) {
   return {s.ka1, s.kb1, a, b, klein(s.ka1, s.ka2), klein(s.kb1, s.kb2)};
 }
 
-/// A row of a rule table: its condition, its verdict line (empty: none), the
-/// duty that the line states (a general rule: none), and where the duty
-/// protects only some vessels, whether the other one is such a vessel.
+/// The duties that the law puts on the two vessels where a row applies:
+/// none, one, or one on each.
+struct Pflichten {
+  std::array<Pflicht, 2> liste{};
+  std::size_t anzahl = 0;
+
+  /// Adds {regel, schiff} where `gilt`.
+  Pflichten& und(bool gilt, Regel regel, Schiff schiff) {
+    if (gilt) liste[anzahl++] = {regel, schiff};
+    return *this;
+  }
+};
+
+/// A row of a rule table: its condition, its verdict line (empty: none) and
+/// the class of duty that line states, and the duties that the law puts on
+/// the vessels where the row applies (the line may say more than the law, or
+/// less). Where the line takes a fact for granted that the questions leave
+/// open, `annahme` says it.
 struct Zeile {
   bool (*gilt)(const Lage&);
   std::string_view urteil;
-  Pflicht pflicht = {};
-  bool (*geschuetzt)(const Lage&) = nullptr;
+  Klasse sagt = Klasse::keine;
+  Pflichten (*pflichten)(const Lage&) = nullptr;
+  const char* (*annahme)(const Lage&) = nullptr;
 };
 
 constexpr std::string_view kFischer = "Fischendes Fzg. B darf A nicht behindern.";
 constexpr std::string_view kANichtBehindern = "A darf B nicht behindern.";
 constexpr std::string_view kBNichtBehindern = "B darf A nicht behindern.";
 constexpr std::string_view kKvr = "A und B weichen untereinander nach KVR aus.";
-
-constexpr std::string_view kR9 = "KVR Regel 9";
-constexpr std::string_view kR10 = "KVR Regel 10";
-
-/// A duty not to impede, by the vessel it binds.
-constexpr Pflicht nicht_behindern(Schiff s, std::string_view regel,
-                                  std::string_view stelle, std::string_view grund) {
-  return {Gebot::nicht_behindern, s, regel, stelle, grund};
-}
-
-constexpr std::string_view kQuerenImFw =
-    "Wer ein enges Fahrwasser quert, darf ein Fahrzeug nicht behindern, das nur im "
-    "Fahrwasser sicher fahren kann";
-constexpr std::string_view kKleinImVtg =
-    "Ein Segelfahrzeug oder ein Fahrzeug von weniger als 20 m Länge darf ein "
-    "Maschinenfahrzeug, das "
-    "dem Einbahnweg folgt, nicht behindern";
-constexpr std::string_view kQuerenImVtg =
-    "Einbahnwege sind so weit wie möglich nicht zu queren, und wenn, dann möglichst "
-    "rechtwinklig; der Berater leitet daraus ab: wer quert, darf die Fahrzeuge, die "
-    "ihnen folgen, nicht behindern";
-constexpr std::string_view kFischerImVtg =
-    "Ein fischendes Fahrzeug darf die Durchfahrt eines Fahrzeugs, das dem Einbahnweg "
-    "folgt, nicht behindern";
 
 bool beide_im_fw(const Lage& l) {
   return l.a >= im_fw_nicht_folgend && l.b >= im_fw_nicht_folgend;
@@ -138,16 +131,41 @@ bool beide_folgend(const Lage& l) {
   return l.a == im_einbahnweg_folgend && l.b == im_einbahnweg_folgend;
 }
 
+/// Whether A (or B) is a vessel that KVR Regel 9 b) and d) protect.
+bool a_geschuetzt_9(const Lage& l) {
+  return !l.kleina && l.ka1 != fischend;
+}
+bool b_geschuetzt_9(const Lage& l) {
+  return !l.kleinb && l.kb1 != fischend;
+}
+
+/// Whether A (or B) is a power-driven vessel, which KVR Regel 10 j) protects
+/// where she follows a lane; a vessel constrained by her draught is one.
+bool a_maschine(const Lage& l) {
+  return l.ka1 == maschinenfahrzeug;
+}
+bool b_maschine(const Lage& l) {
+  return l.kb1 == maschinenfahrzeug || l.kb1 == tiefgangbehindert;
+}
+
+/// The duty {regel, schiff} where `gilt`.
+Pflichten wenn(bool gilt, Regel regel, Schiff schiff) {
+  return Pflichten().und(gilt, regel, schiff);
+}
+
 // Rule 9, narrow channels: a, b are kafw, kbfw.
 constexpr Zeile kRegel9[] = {
-    /* 9.1 */ {[](const Lage& l) { return beide_im_fw(l) && l.kb1 == fischend; },
-               kFischer, regel9c(Schiff::b)},
+    /* 9.1 */
+    {[](const Lage& l) { return beide_im_fw(l) && l.kb1 == fischend; }, kFischer,
+     Klasse::b_darf_a_nicht_behindern,
+     [](const Lage&) { return wenn(true, Regel::kvr_9_c, Schiff::b); }},
     /* 9.2 */
     {[](const Lage& l) {
        return beide_im_fw(l) && l.kleina && l.kb1 != segler && l.b == im_fw_folgend &&
               !l.kleinb;
      },
-     kANichtBehindern, regel9b(Schiff::a)},
+     kANichtBehindern, Klasse::a_darf_b_nicht_behindern,
+     [](const Lage& l) { return wenn(b_geschuetzt_9(l), Regel::kvr_9_b, Schiff::a); }},
     /* 9.3 */
     {[](const Lage& l) {
        return beide_im_fw(l) && l.kleina && l.kb1 != segler && l.b == im_fw_folgend &&
@@ -159,25 +177,41 @@ constexpr Zeile kRegel9[] = {
        return beide_im_fw(l) && l.kleinb && l.ka1 != segler && l.a == im_fw_folgend &&
               !l.kleina;
      },
-     kBNichtBehindern, regel9b(Schiff::b)},
+     kBNichtBehindern, Klasse::b_darf_a_nicht_behindern,
+     [](const Lage& l) { return wenn(a_geschuetzt_9(l), Regel::kvr_9_b, Schiff::b); }},
     /* 9.5 */
     {[](const Lage& l) {
        return beide_im_fw(l) && l.kleinb && l.ka1 != segler && l.a == im_fw_folgend &&
               l.kleina;
      },
      ""},
-    /* 9.6 */
-    {[](const Lage& l) { return beide_im_fw(l) && !l.kleina && !l.kleinb; }, kKvr},
+    /* 9.6: the screen leaves it to the KVR; of them, 9 d) binds a vessel
+       that crosses ahead of one following the fairway. */
+    {[](const Lage& l) { return beide_im_fw(l) && !l.kleina && !l.kleinb; }, kKvr,
+     Klasse::keine,
+     [](const Lage& l) {
+       return Pflichten()
+           .und(l.a == im_fw_nicht_folgend && l.b == im_fw_folgend, Regel::kvr_9_d,
+                Schiff::a)
+           .und(l.b == im_fw_nicht_folgend && l.a == im_fw_folgend, Regel::kvr_9_d,
+                Schiff::b);
+     }},
     /* 9.7 */
     {[](const Lage& l) { return l.a <= im_fw_nicht_folgend && l.b == im_fw_folgend; },
-     "A darf beim Queren des FW B nicht behindern.",
-     nicht_behindern(Schiff::a, kR9, "KVR Regel 9 d)", kQuerenImFw),
-     [](const Lage& l) { return !l.kleinb && l.kb1 != fischend; }},
+     "A darf beim Queren des FW B nicht behindern.", Klasse::a_darf_b_nicht_behindern,
+     [](const Lage& l) { return wenn(b_geschuetzt_9(l), Regel::kvr_9_d, Schiff::a); },
+     [](const Lage& l) {
+       return l.a == nicht_im_fw ? "A will das Fahrwasser queren"
+                                 : "A quert das Fahrwasser";
+     }},
     /* 9.8 */
     {[](const Lage& l) { return l.b <= im_fw_nicht_folgend && l.a == im_fw_folgend; },
-     "B darf beim Queren des FW A nicht behindern.",
-     nicht_behindern(Schiff::b, kR9, "KVR Regel 9 d)", kQuerenImFw),
-     [](const Lage& l) { return !l.kleina && l.ka1 != fischend; }},
+     "B darf beim Queren des FW A nicht behindern.", Klasse::b_darf_a_nicht_behindern,
+     [](const Lage& l) { return wenn(a_geschuetzt_9(l), Regel::kvr_9_d, Schiff::b); },
+     [](const Lage& l) {
+       return l.b == nicht_im_fw ? "B will das Fahrwasser queren"
+                                 : "B quert das Fahrwasser";
+     }},
     /* 9.9 */
     {[](const Lage& l) {
        return l.a <= im_fw_nicht_folgend && l.b <= im_fw_nicht_folgend;
@@ -187,28 +221,49 @@ constexpr Zeile kRegel9[] = {
     // from the waterways regime) writes no verdict line.
 };
 
-// Rule 10, traffic separation schemes: a, b are kavt, kbvt.
+// Rule 10, traffic separation schemes: a, b are kavt, kbvt. Rule 10 c) asks
+// a vessel to avoid crossing lanes and to cross at right angles; it puts no
+// duty not to impede on anyone, whatever the screen's crossing rows say. That
+// duty is 10 i)'s (a vessel fishing) and 10 j)'s (a sailing vessel or one
+// under 20 m, towards a power-driven vessel following a lane), for a vessel
+// crossing a lane; one outside the scheme keeps clear of it (10 h)).
 constexpr Zeile kRegel10[] = {
     /* 10.1 */
     {[](const Lage& l) { return beide_folgend(l) && l.kb1 == fischend; }, kFischer,
-     nicht_behindern(Schiff::b, kR10, "KVR Regel 10 i)", kFischerImVtg)},
-    /* 10.2 */
+     Klasse::b_darf_a_nicht_behindern,
+     [](const Lage&) { return wenn(true, Regel::kvr_10_i, Schiff::b); }},
+    /* 10.2: two small power-driven vessels each protect the other */
     {[](const Lage& l) { return beide_folgend(l) && l.kleina && l.kb1 != segler; },
-     kANichtBehindern, nicht_behindern(Schiff::a, kR10, "KVR Regel 10 j)", kKleinImVtg)},
+     kANichtBehindern, Klasse::a_darf_b_nicht_behindern,
+     [](const Lage& l) {
+       return Pflichten()
+           .und(b_maschine(l), Regel::kvr_10_j, Schiff::a)
+           .und(l.kleinb && a_maschine(l), Regel::kvr_10_j, Schiff::b);
+     }},
     /* 10.3 */
     {[](const Lage& l) { return beide_folgend(l) && l.kleinb && l.ka1 != segler; },
-     kBNichtBehindern, nicht_behindern(Schiff::b, kR10, "KVR Regel 10 j)", kKleinImVtg)},
+     kBNichtBehindern, Klasse::b_darf_a_nicht_behindern,
+     [](const Lage& l) { return wenn(a_maschine(l), Regel::kvr_10_j, Schiff::b); }},
     /* 10.4 */
     {[](const Lage& l) { return beide_folgend(l) && !l.kleina && !l.kleinb; }, kKvr},
     /* 10.5 */ {[](const Lage& l) { return beide_folgend(l); }, ""},
     /* 10.6 */
     {[](const Lage& l) { return l.a <= querend && l.b == im_einbahnweg_folgend; },
      "A muss Queren vermeiden, um B nicht zu behindern.",
-     nicht_behindern(Schiff::a, kR10, "KVR Regel 10 c)", kQuerenImVtg)},
+     Klasse::a_darf_b_nicht_behindern,
+     [](const Lage& l) {
+       return wenn(l.a == querend && l.kleina && b_maschine(l), Regel::kvr_10_j,
+                   Schiff::a);
+     }},
     /* 10.7 */
     {[](const Lage& l) { return l.b <= querend && l.a == im_einbahnweg_folgend; },
      "B muss Queren vermeiden, um A nicht zu behindern.",
-     nicht_behindern(Schiff::b, kR10, "KVR Regel 10 c)", kQuerenImVtg)},
+     Klasse::b_darf_a_nicht_behindern,
+     [](const Lage& l) {
+       const bool quert = l.b == querend;
+       if (l.kb1 == fischend) return wenn(quert, Regel::kvr_10_i, Schiff::b);
+       return wenn(quert && l.kleinb && a_maschine(l), Regel::kvr_10_j, Schiff::b);
+     }},
     /* 10.8 */ {[](const Lage& l) { return l.a <= querend && l.b <= querend; }, kKvr},
 };
 
@@ -231,7 +286,8 @@ constexpr Block kRegel10Block = {
 };
 
 /// Writes a rule block: heading, the verdict line of the first row that
-/// applies (if it has one) with its duty, closing remark.
+/// applies (if it has one) with the class it states and the law's duty, and
+/// the closing remark.
 template <std::size_t N>
 void regelblock(Dialogue& d, const Block& block, const Zeile (&tabelle)[N],
                 const Lage& l) {
@@ -240,8 +296,10 @@ void regelblock(Dialogue& d, const Block& block, const Zeile (&tabelle)[N],
   for (const Zeile& z : tabelle) {
     if (!z.gilt(l)) continue;
     if (!z.urteil.empty()) d.line(z.urteil);
-    const bool geschuetzt = z.geschuetzt == nullptr || z.geschuetzt(l);
-    if (z.pflicht.gebot != Gebot::allgemein && geschuetzt) d.duty(z.pflicht);
+    const Pflichten p = z.pflichten != nullptr ? z.pflichten(l) : Pflichten();
+    for (std::size_t i = 0; i < p.anzahl; ++i) d.duty(p.liste[i]);
+    if (z.sagt != Klasse::keine) d.states(z.sagt);
+    if (z.annahme != nullptr) d.assume(z.annahme(l));
     break;
   }
   d.line(block.verbot);

@@ -72,11 +72,11 @@ constexpr std::string_view kEngstelleMenue[] = {
 constexpr Antwort kEngstelle[] = {
     {keine_engstelle, "Nein", "A und B begegnen sich nicht an einer Engstelle"},
     {a_mit_stroemung, "A fährt mit der Strömung",
-     "An einer Engstelle fährt A mit der (auch der kommenden) Strömung oder hält sich "
-     "an die Steuerbordseite des Fahrwassers"},
+     "An einer Engstelle, die nicht für beide zugleich Raum bietet, fährt A mit dem "
+     "Strom"},
     {b_mit_stroemung, "B fährt mit der Strömung",
-     "An einer Engstelle fährt B mit der (auch der kommenden) Strömung oder hält sich "
-     "an die Steuerbordseite des Fahrwassers"},
+     "An einer Engstelle, die nicht für beide zugleich Raum bietet, fährt B mit dem "
+     "Strom"},
 };
 static_assert(in_reihe(kEngstelle));
 
@@ -141,26 +141,24 @@ void vorf(Dialogue& d, Code j) {
 }
 
 /// A paragraph that gives one vessel the right of way: its line on the screen
-/// (none when empty) and the duty it puts on the other vessel.
+/// (none when empty) and the rule that puts the duty on the other vessel.
 struct Paragraph {
   std::string_view zeile;
-  std::string_view stelle;
-  std::string_view grund;
+  Regel regel;
 };
-
-constexpr std::string_view kP25 = "§ 25 SeeSchStrO";
 
 /// How the SeeSchStrO ends: with its own verdict, or by referring to the KVR.
 enum class Ausgang { kEntschieden, kNachKvr };
 
 /// A verdict under a paragraph: the vessel without the right of way gives
 /// way or waits.
-Ausgang urteil(Dialogue& d, const Paragraph& p, std::string_view regel, Code j) {
+Ausgang urteil(Dialogue& d, const Paragraph& p, Code j) {
+  const Schiff wartet = j == a_hat_vorfahrt ? Schiff::b : Schiff::a;
   d.line(kUrteilKopf);
   if (!p.zeile.empty()) d.line(p.zeile);
-  d.verdict({Gebot::ausweichen, j == a_hat_vorfahrt ? Schiff::b : Schiff::a, regel,
-             p.stelle, p.grund});
+  d.verdict({p.regel, wartet});
   vorf(d, j);
+  d.states(muss_ausweichen(wartet));
   return Ausgang::kEntschieden;
 }
 
@@ -173,58 +171,85 @@ Ausgang nach_kvr(Dialogue& d, std::string_view paragraph, std::string_view grund
   return Ausgang::kNachKvr;
 }
 
-/// §2: B restricted in her ability to manoeuvre or constrained by her
-/// draught shows herself as a vessel with the right of way.
-Ausgang wegerechtschiff(Dialogue& d, Code kb1) {
-  constexpr std::string_view kRegel = "§ 2 SeeSchStrO und KVR Regel 18";
-  if (kb1 == tiefgangbehindert) {
-    d.verdict({Gebot::nicht_behindern, Schiff::a, kRegel,
-               "§ 2 Abs. 1 Nr. 13 SeeSchStrO, KVR Regel 18 d) i)",
-               "Ein tiefgangbehindertes Fahrzeug zeigt sich im Fahrwasser als "
-               "Wegerechtschiff, und ein Wegerechtschiff darf nicht behindert werden"});
-  } else {
-    d.verdict({Gebot::nicht_behindern, Schiff::a, kRegel,
-               "§ 2 Abs. 1 Nr. 13 SeeSchStrO, KVR Regel 18 a) ii) und b) ii)",
-               "Der Berater behandelt ein manövrierbehindertes Fahrzeug im Fahrwasser "
-               "wie ein Wegerechtschiff, und ein Wegerechtschiff darf nicht behindert "
-               "werden"});
-  }
-  if (kb1 == tiefgangbehindert) {
+/// Where the vessel that `fw` places lies when she does not follow the
+/// fairway: the move that § 25 Abs. 2 turns on.
+std::string_view ohne_fahrwasserverlauf(Schiff s, Code fw) {
+  constexpr std::string_view kSaetze[][2] = {
+      {"A läuft in das Fahrwasser ein", "A quert das Fahrwasser"},
+      {"B läuft in das Fahrwasser ein", "B quert das Fahrwasser"},
+  };
+  return kSaetze[nach_schiff(s)][fw == nicht_im_fw ? 0 : 1];
+}
+
+/// §2: B restricted in her ability to manoeuvre, or constrained by her
+/// draught and so shown as a vessel with the right of way (a Wegerechtschiff,
+/// which counts as restricted in her ability to manoeuvre): A keeps out of
+/// her way by KVR Regel 18 a) ii) or b) ii), which outside the fairway hold
+/// in full. The screen says only that A must not impede her.
+Ausgang wegerechtschiff(Dialogue& d, const Situation& s) {
+  const bool segler_a = s.ka1 == segler;
+  Regel regel = segler_a ? Regel::kvr_18_b_ii : Regel::kvr_18_a_ii;
+  if (s.kb1 == tiefgangbehindert) {
+    regel = segler_a ? Regel::see_2_13_b : Regel::see_2_13_a;
     d.line("Der Tiefgangbehinderte zeigt sich als Wegerechtschiff,");
+    d.assume("B zeigt sich als Wegerechtschiff");
   }
+  d.verdict({regel, Schiff::a});
   d.line("B gilt als manoevrierbehindert (Lichter:R-W-R).");
   d.empty();
   d.line("#2 SeeSchStrO  u.  KVR-Regel #18:");
   d.line("  A darf das Wegerechtschiff nicht behindern!");
+  d.states(Klasse::a_darf_b_nicht_behindern);
   d.assume("B ist im Hauptfahrwasser");
+  d.assume("A ist außerhalb des Fahrwassers");
   d.line("(Wir gehen davon aus, dass B im Hauptfahrwasser ist).");
   return Ausgang::kEntschieden;
 }
 
 /// The remark beside keeping to starboard that a small vessel must not
-/// impede a large one: a duty towards the other vessel only where she is one
-/// that KVR Regel 9 b) protects.
+/// impede a large one: a duty towards the other vessel (KVR Regel 9 b)) only
+/// where she is one that can navigate safely only within the fairway.
 void klein_gegen_gross(Dialogue& d, Schiff klein, bool anderes_gross) {
   if (klein == Schiff::a) {
     d.line("(A darf dabei ein grosses Fahrzeug nicht behindern)");
   } else {
     d.line("(B darf dabei ein grosses Fahrzeug nicht behindern)");
   }
-  if (anderes_gross) d.duty(regel9b(klein));
+  if (!anderes_gross) return;
+  d.duty({Regel::kvr_9_b, klein});
+  d.states(darf_nicht_behindern(klein));
+}
+
+/// The verdict of keeping to starboard: both keep to the starboard side of
+/// the fairway (KVR Regel 9 a), for a fairway counts as a narrow channel), and
+/// on opposite courses each alters to starboard (§ 24 Abs. 1), which is what
+/// the encounter turns on. A vessel not under command can do neither: A
+/// keeps out of her way (Regel 18 a) i) or b) i)), as nothing in § 25 sets
+/// that aside when they meet.
+void rechts_halten_urteil(Dialogue& d, const Situation& s) {
+  if (s.kb1 == manoevrierunfaehig) {
+    d.verdict({s.ka1 == segler ? Regel::kvr_18_b_i : Regel::kvr_18_a_i, Schiff::a});
+    return;
+  }
+  if (s.kent != gegenkurse) {
+    d.verdict({Regel::kvr_9_a, Schiff::beide});
+    return;
+  }
+  d.verdict({Regel::see_24_1, Schiff::beide});
+  d.duty({Regel::kvr_9_a, Schiff::beide});
 }
 
 /// §21 and §22: keep to starboard, with the remarks on who must not impede.
 Ausgang rechts_halten(Dialogue& d, const Situation& s) {
   d.line(kUrteilKopf);
-  d.verdict({Gebot::rechts_fahren, Schiff::beide, "§§ 21 und 22 SeeSchStrO",
-             "§§ 21 und 22 SeeSchStrO, KVR Regel 9 a)",
-             "Folgen beide dem Fahrwasser, ohne zu überholen oder an einer Engstelle "
-             "zu begegnen, hat keiner Vorfahrt: beide fahren möglichst weit rechts"});
+  rechts_halten_urteil(d, s);
   d.line("# 21 und 22:");
   d.line("A und B halten scharf rechts, KVR#9");
+  d.states(Klasse::beide_fahren_rechts);
   if (s.kb1 == fischend) {
     d.line("(B als Fischer darf anderes Fzg im FW nicht behindern)");
-    d.duty(regel9c(Schiff::b));
+    d.duty({Regel::kvr_9_c, Schiff::b});
+    d.states(Klasse::b_darf_a_nicht_behindern);
   }
   if (klein(s.ka1, s.ka2)) {
     klein_gegen_gross(d, Schiff::a, nur_im_fahrwasser_sicher(s.kb1, s.kb2));
@@ -248,23 +273,22 @@ bool zwei_segler_in_einem_fw(const Situation& s) {
          !(s.kafw == im_fw_deutlich_folgend && s.kbfw == im_fw_deutlich_folgend);
 }
 
-constexpr Paragraph kP25Abs3 = {
-    "", "§ 25 Abs. 3 SeeSchStrO",
-    "Von zwei Segelfahrzeugen hat im Fahrwasser das Vorfahrt, das deutlich dem "
-    "Fahrwasserverlauf folgt"};
+constexpr Paragraph kP25Abs3 = {"", Regel::see_25_2_3};
 
 Ausgang zwei_segler(Dialogue& d, const Situation& s) {
-  if (s.kafw == im_fw_deutlich_folgend) return urteil(d, kP25Abs3, kP25, a_hat_vorfahrt);
-  if (s.kbfw == im_fw_deutlich_folgend) return urteil(d, kP25Abs3, kP25, b_hat_vorfahrt);
+  if (s.kafw == im_fw_deutlich_folgend) {
+    if (!folgt(s.kbfw)) d.assume(ohne_fahrwasserverlauf(Schiff::b, s.kbfw));
+    return urteil(d, kP25Abs3, a_hat_vorfahrt);
+  }
+  if (s.kbfw == im_fw_deutlich_folgend) {
+    if (!folgt(s.kafw)) d.assume(ohne_fahrwasserverlauf(Schiff::a, s.kafw));
+    return urteil(d, kP25Abs3, b_hat_vorfahrt);
+  }
   return nach_kvr(d, "# 25(3): ", "... also 2 Segler, ausweichen nach KVR ....wie folgt");
 }
 
-constexpr Paragraph kP23 = {"# 23:", "§ 23 SeeSchStrO, KVR Regel 13 a)",
-                            "Wer im Fahrwasser überholt, muss dem Überholten ausweichen"};
-constexpr Paragraph kP25Abs5 = {
-    "# 25(5):", "§ 25 Abs. 5 SeeSchStrO",
-    "An einer Engstelle hat Vorfahrt, wer mit der Strömung fährt oder sich an die "
-    "Steuerbordseite des Fahrwassers hält"};
+constexpr Paragraph kP23 = {"# 23:", Regel::see_23};
+constexpr Paragraph kP25Abs5 = {"# 25(5):", Regel::see_25_5};
 
 /// The vessel named first has the right of way when `code` is `a_wert`, the
 /// other when it is `b_wert`; false when neither.
@@ -283,7 +307,7 @@ Ausgang beide_folgen(Dialogue& d, Situation& s) {
   Code j = a_hat_vorfahrt;
   // §23: the overtaking vessel gives way.
   if (vorfahrt_nach(s.kueb, b_ueberholt_a, a_ueberholt_b, j)) {
-    return urteil(d, kP23, "§ 23 SeeSchStrO", j);
+    return urteil(d, kP23, j);
   }
   if (s.kent == gegenkurse) {
     if (s.ka1 == segler && s.kb1 == segler && s.ka3 == s.kb3) {
@@ -293,26 +317,28 @@ Ausgang beide_folgen(Dialogue& d, Situation& s) {
     // §25(5): in a narrow passage the vessel going with the current has the
     // right of way.
     if (vorfahrt_nach(s.keng, a_mit_stroemung, b_mit_stroemung, j)) {
-      return urteil(d, kP25Abs5, kP25, j);
+      return urteil(d, kP25Abs5, j);
     }
   }
   return rechts_halten(d, s);
 }
 
-constexpr Paragraph kP25Abs4 = {
-    "# 25(4):", "§ 25 Abs. 4 SeeSchStrO",
-    "Wer im Hauptfahrwasser fährt, hat Vorfahrt vor dem, der aus einem "
-    "Nebenfahrwasser kommt"};
-constexpr Paragraph kP25Abs2 = {
-    "# 25(2):", "§ 25 Abs. 2 SeeSchStrO",
-    "Wer dem Fahrwasserverlauf folgt, hat Vorfahrt vor dem, der in das Fahrwasser "
-    "einläuft, es quert oder darin dreht"};
+constexpr Paragraph kP25Abs4 = {"# 25(4):", Regel::see_25_4};
+constexpr Paragraph kP25Abs2 = {"# 25(2):", Regel::see_25_2};
+
+/// § 25 Abs. 4 speaks of a vessel that enters the fairway from a branching
+/// or joining one: the vessel in the secondary fairway is taken to do so.
+void aus_dem_nebenfahrwasser(Dialogue& d, Code khnfw) {
+  d.assume(khnfw == b_im_hauptfw
+               ? "A läuft aus dem Nebenfahrwasser in das Hauptfahrwasser ein"
+               : "B läuft aus dem Nebenfahrwasser in das Hauptfahrwasser ein");
+}
 
 /// The decision tree of the SeeSchStrO; the first case that holds decides.
 Ausgang entscheide(Dialogue& d, Situation& s) {
   d.line("... also gilt die SeeSchifffahrtsStrassenOrdnung.");
   if (s.kb1 == manoevrierbehindert || s.kb1 == tiefgangbehindert) {
-    return wegerechtschiff(d, s.kb1);
+    return wegerechtschiff(d, s);
   }
 
   d.clear(4);
@@ -324,15 +350,22 @@ Ausgang entscheide(Dialogue& d, Situation& s) {
   Code j = a_hat_vorfahrt;
   // §25(4): the vessel in the main fairway has the right of way.
   if (vorfahrt_nach(s.khnfw, a_im_hauptfw, b_im_hauptfw, j)) {
-    return urteil(d, kP25Abs4, kP25, j);
+    aus_dem_nebenfahrwasser(d, s.khnfw);
+    return urteil(d, kP25Abs4, j);
   }
   // §21: neither follows the fairway.
   if (!folgt(s.kafw) && !folgt(s.kbfw)) {
     return nach_kvr(d, "# 21:", "... nicht dem FW folgend, Ausweichen nach KVR");
   }
   // §25(2): the vessel following the fairway has the right of way.
-  if (!folgt(s.kbfw)) return urteil(d, kP25Abs2, kP25, a_hat_vorfahrt);
-  if (!folgt(s.kafw)) return urteil(d, kP25Abs2, kP25, b_hat_vorfahrt);
+  if (!folgt(s.kbfw)) {
+    d.assume(ohne_fahrwasserverlauf(Schiff::b, s.kbfw));
+    return urteil(d, kP25Abs2, a_hat_vorfahrt);
+  }
+  if (!folgt(s.kafw)) {
+    d.assume(ohne_fahrwasserverlauf(Schiff::a, s.kafw));
+    return urteil(d, kP25Abs2, b_hat_vorfahrt);
+  }
   return beide_folgen(d, s);
 }
 

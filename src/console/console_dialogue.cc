@@ -199,6 +199,18 @@ void ConsoleDialogue::read_reply(std::array<char, kReplyWidth>& aaa) {
   }
 }
 
+void ConsoleDialogue::read_choice(std::array<char, kReplyWidth>& field) {
+  flush();
+  if (input_end_met_) throw ProgramEnd{kStatusFailure, kReadAfterEnd};
+  field.fill(' ');
+  const LineReader::Line reply = reader_.read_line(field.data(), field.size());
+  if (!reply.input_ended) return;
+  // The learner's last line counts with or without its line end; the end of
+  // input itself is no answer, and the next read ends the program.
+  if (reply.filled == 0) throw ProgramEnd{kStatusFailure, kEndOfInputInReply};
+  input_end_met_ = true;
+}
+
 void ConsoleDialogue::show(const Frage& frage) {
   write_line(frage.frage);
   end_line();
@@ -233,7 +245,7 @@ Code ConsoleDialogue::choose(const Frage& frage) {
     write_line(
         (LineBuilder() << "Ihre Antwort (1 bis " << kmax << ", 0 = Ende):").text());
     std::array<char, kReplyWidth> field;
-    read_reply(field);
+    read_choice(field);
     const Code answer = choice(field, frage.kmax());
     if (answer >= 0) {
       if (reports_ != nullptr) reports_->chosen(frage, answer);

@@ -58,6 +58,10 @@ class ConsoleDialogue final : public Dialogue {
   /// Reads one reply line into the 8-character reply field, blank-filled.
   /// Ends the program at the end of input, as the answer reader does.
   void read_reply(std::array<char, kReplyWidth>& aaa);
+  /// Reads the learner's choice into `field`, blank-filled: a last line
+  /// counts with or without its line end (the next read then ends the
+  /// program). Ends it at the end of input.
+  void read_choice(std::array<char, kReplyWidth>& field);
 
   /// Hands everything written so far to the terminal.
   void flush();

@@ -26,6 +26,7 @@ enum class Zeilenart : std::uint8_t {
   urteil,        // the judgement of the learner's answer: "Richtig: ..."
   auch_richtig,  // a further class that counts as right
   grund,         // why a right class applies: "Grund: ..."
+  hinweis,       // where the advisor's lines below say less than the law
   nachspielen,   // the replies that replay the item in the advisor
   ergebnis,      // a line of the score
 };
@@ -92,6 +93,13 @@ class Dialogue {
   /// The duty that decides the encounter: reported once by every analysis,
   /// inside its verdict's lines and before any further question.
   virtual void verdict(const Pflicht&) {}
+
+  /// A class of duty that the lines just written state of this encounter,
+  /// in the screen's own words, which may be looser than the law: "A darf
+  /// das Wegerechtschiff nicht behindern!" states a_darf_b_nicht_behindern,
+  /// where the law asks A to keep out of her way. The training draws no item
+  /// whose screen states what the law does not.
+  virtual void states(Klasse) {}
 
   /// An assumption that the analysis makes where it asks nothing, as a
   /// sentence in proper German: "B ist im Hauptfahrwasser".

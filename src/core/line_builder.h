@@ -21,7 +21,7 @@ class LineBuilder {
   std::string_view text() const { return {buf_.data(), used_}; }
 
  private:
-  std::array<char, 320> buf_{};
+  std::array<char, 512> buf_{};
   std::size_t used_ = 0;
   bool cut_ = false;
 };

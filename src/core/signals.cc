@@ -40,10 +40,10 @@ constexpr std::string_view kFischer =
 constexpr std::string_view kTiefgangKvr =
     "Ein tiefgangbehindertes Fahrzeug darf nach KVR Regel 28 zu den Lichtern eines "
     "Maschinenfahrzeugs drei rote Rundumlichter oder einen Zylinder zeigen.";
-constexpr std::string_view kTiefgangSeeSchStrO =
-    "Auf der Seeschifffahrtsstraße ist sie Wegerechtschiff und zeigt Zylinder und drei "
-    "rote Rundumlichter wie nach KVR Regel 28; für das Verhalten gilt sie als "
-    "manövrierbehindert (§ 2 Abs. 1 Nr. 13 SeeSchStrO).";
+constexpr std::string_view kWegerechtschiff =
+    "Auf der Seeschifffahrtsstraße zeigt sie sich als Wegerechtschiff, das als "
+    "manövrierbehindert gilt (§ 2 Abs. 1 Nr. 13 SeeSchStrO): rot-weiß-rot und am Tag "
+    "Ball-Rhombus-Ball wie nach KVR Regel 27 b), nicht die Zeichen der Regel 28.";
 
 /// A row of the table: the type, the length and the sea area it holds for
 /// (0: any), and the signals.
@@ -62,7 +62,7 @@ constexpr Zeile kTafel[] = {
     {tiefgangbehindert,
      0,
      seeschifffahrtsstrassen,
-     {kTiefgangbehindert, kZylinder, kTiefgangSeeSchStrO}},
+     {kManoevrierbehindert, kBallRhombusBall, kWegerechtschiff}},
     {tiefgangbehindert, 0, 0, {kTiefgangbehindert, kZylinder, kTiefgangKvr}},
 };
 

@@ -4,33 +4,25 @@
 #include <string_view>
 
 #include "core/question.h"
+#include "core/regelbuch.h"
 
 namespace ausweich {
 
-/// What a duty asks of the vessel it binds.
-enum class Gebot : std::uint8_t {
-  ausweichen,       // give way, keep out of the way (both: each of them)
-  nicht_behindern,  // not impede the other vessel
-  rechts_fahren,    // nobody gives way: both keep to the starboard side
-  allgemein,        // a general rule, not decided for this encounter
+/// A duty that the analysis states, reported beside the lines that state it:
+/// the rule that imposes it (from the rule book, which says what it asks and
+/// how a skipper cites it) and the vessel it binds. Every verdict is one; the
+/// conduct in fairways and traffic separation schemes and the remarks beside
+/// a verdict report others. A new duty is the general statement of rules 14
+/// and 15, which binds nobody in particular.
+struct Pflicht {
+  Regel regel = Regel::kvr_14_15;
+  Schiff schiff = Schiff::beide;  // the vessel it binds; beide: each of them
 };
 
-/// A duty that the analysis states, reported beside the lines that state it:
-/// what it asks, of whom, and the rule that imposes it, as a skipper cites it.
-/// Every verdict is one; the conduct in fairways and traffic separation
-/// schemes and the remarks beside a verdict report others.
-struct Pflicht {
-  Gebot gebot = Gebot::allgemein;
-  Schiff schiff = Schiff::beide;  // the vessel it binds; beide: each of them
-  /// The regulation and its rule or paragraph, the same for every duty under
-  /// it: "KVR Regel 18", "§ 25 SeeSchStrO".
-  std::string_view regel;
-  /// The exact place: "KVR Regel 18 a) iv)", "§ 25 Abs. 2 SeeSchStrO".
-  std::string_view stelle;
-  /// Why it applies here, in one sentence of proper German without the
-  /// citation: "Ein Segelfahrzeug weicht einem fischenden Fahrzeug aus".
-  std::string_view grund;
-};
+/// What the duty asks, from its rule.
+inline Gebot gebot(const Pflicht& p) {
+  return eintrag(p.regel).gebot;
+}
 
 /// The classes of duty that a learner names, numbered as the training's menu
 /// numbers them. Every duty but a general rule falls into one.
@@ -56,17 +48,20 @@ inline constexpr Antwort kKlassen[] = {
 };
 static_assert(in_reihe(kKlassen));
 
-/// The class of a duty.
-constexpr Klasse klasse(const Pflicht& p) {
-  switch (p.gebot) {
+/// The class of a duty: giving way, keeping out of the way and altering
+/// course to starboard are all "ausweichen" to a learner.
+inline Klasse klasse(const Pflicht& p) {
+  switch (gebot(p)) {
     case Gebot::ausweichen:
+    case Gebot::vorfahrt_gewaehren:
+    case Gebot::nach_steuerbord:
       return p.schiff == Schiff::a   ? Klasse::a_muss_ausweichen
              : p.schiff == Schiff::b ? Klasse::b_muss_ausweichen
                                      : Klasse::beide_muessen_ausweichen;
     case Gebot::nicht_behindern:
       return p.schiff == Schiff::a ? Klasse::a_darf_b_nicht_behindern
                                    : Klasse::b_darf_a_nicht_behindern;
-    case Gebot::rechts_fahren:
+    case Gebot::rechts_halten:
       return Klasse::beide_fahren_rechts;
     case Gebot::allgemein:
       break;

@@ -225,7 +225,7 @@ void pflichten(Schreiber& w, const Bildangaben& a) {
     const Klasse k = klasse(p);
     w << (erste ? "Urteil: " : k == Klasse::keine ? "Maßgebend: " : "Außerdem: ");
     if (k != Klasse::keine) w << in_worten(k) << " (";
-    w << p.stelle << (k != Klasse::keine ? "). " : ". ");
+    w << eintrag(p.regel).zitat << (k != Klasse::keine ? "). " : ". ");
     erste = false;
   }
 }

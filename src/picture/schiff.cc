@@ -98,7 +98,7 @@ void marke(Schreiber& w, Gebot g, Tageszeit t) {
   w << "<circle r=\"26\" fill=\"none\" stroke=\"" << farben(t).markierung
     << "\" stroke-width=\"3\"";
   if (g == Gebot::nicht_behindern) w << " stroke-dasharray=\"8 4\"";
-  if (g == Gebot::rechts_fahren) w << " stroke-dasharray=\"2 4\"";
+  if (g == Gebot::rechts_halten) w << " stroke-dasharray=\"2 4\"";
   w << "/>";
 }
 

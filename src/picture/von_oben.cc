@@ -9,10 +9,12 @@ namespace {
 int gewicht(Gebot g) {
   switch (g) {
     case Gebot::ausweichen:
+    case Gebot::vorfahrt_gewaehren:
+    case Gebot::nach_steuerbord:
       return 3;
     case Gebot::nicht_behindern:
       return 2;
-    case Gebot::rechts_fahren:
+    case Gebot::rechts_halten:
       return 1;
     case Gebot::allgemein:
       break;
@@ -28,7 +30,7 @@ void nimm_worte(Schiffsbild& s, std::string_view worte) {
 }
 
 void nimm_pflicht(Schiffsbild& s, const Pflicht& p) {
-  if (gewicht(p.gebot) > gewicht(s.marke)) s.marke = p.gebot;
+  if (gewicht(gebot(p)) > gewicht(s.marke)) s.marke = gebot(p);
 }
 
 /// The marks of the duties: a duty of one vessel in words beside her, one

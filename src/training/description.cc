@@ -21,7 +21,7 @@ Lagebeschreibung::Lagebeschreibung(const DrawnRun& run, Peilung peilung) {
     zeile << satz;
   }
   if (peilung != Peilung::offen) neue_zeile() << in_worten(peilung);
-  if (!run.assumption().empty()) neue_zeile() << run.assumption();
+  for (const std::string_view satz : run.assumptions()) neue_zeile() << satz;
 }
 
 }  // namespace ausweich

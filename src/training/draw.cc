@@ -1,124 +1,124 @@
 #include "training/draw.h"
 
 #include <array>
-#include <utility>
 
 namespace ausweich {
 namespace {
 
-/// The areas that take turns: the waterways, then under the KVR the open
-/// sea, the narrow channel and the traffic separation scheme.
-constexpr std::size_t kBereiche = 4;
-constexpr std::size_t kSeeschstro = 0;
-constexpr std::size_t kKvrBereiche = 3;
+using R = Regel;
 
-/// The kinds of item in a deck: the six classes, then two power-driven
-/// vessels at a drawn bearing.
-constexpr std::size_t kKlassenzahl = std::size(kKlassen);
-constexpr std::size_t kRegeln14und15 = kKlassenzahl;
-constexpr std::size_t kArten = kKlassenzahl + 1;
+// The mix of a draw, by the rule that decides an item. Of every 29 items:
+// six turn on the kind of vessel (Regel 18, with the Wegerechtschiff), four
+// each on the right of way in the fairway (§ 25 Abs. 2 and 4), on not
+// impeding in narrow channels and traffic separation schemes (9 b)-d),
+// 10 i) and j)), on two sailing vessels (12) and on two power-driven vessels
+// (14 and 15); three on overtaking (13, § 23), three on keeping right and
+// meeting in the fairway (9 a), § 24, § 25 Abs. 3 and 5), one on restricted
+// visibility (19). The licence exams ask the first five most.
+constexpr Regel kFahrzeugart[] = {
+    R::kvr_18_a_i,  R::kvr_18_a_ii,  R::kvr_18_a_iii, R::kvr_18_a_iv, R::kvr_18_b_i,
+    R::kvr_18_b_ii, R::kvr_18_b_iii, R::kvr_18_d_i,   R::see_2_13_a,  R::see_2_13_b};
+constexpr Regel kVorfahrt[] = {R::see_25_2, R::see_25_4};
+constexpr Regel kNichtBehindern[] = {R::kvr_9_b, R::kvr_9_c, R::kvr_9_d, R::kvr_10_i,
+                                     R::kvr_10_j};
+constexpr Regel kSegler[] = {R::kvr_12_a_i, R::kvr_12_a_ii, R::kvr_12_a_iii,
+                             R::kvr_12_a_i_ii_a, R::kvr_12_a_i_ii_b};
+constexpr Regel kMaschinen[] = {R::kvr_14_a, R::kvr_15};
+constexpr Regel kUeberholen[] = {R::kvr_13_a, R::see_23};
+constexpr Regel kBegegnen[] = {R::kvr_9_a, R::see_24_1, R::see_25_2_3, R::see_25_5};
+constexpr Regel kSicht[] = {R::kvr_19_d};
 
-/// The encounters of one area and kind.
-struct Fach {
-  std::size_t bereich, art;
+constexpr Gruppe kMischung[] = {
+    {"Regel 18", 6, kFahrzeugart},
+    {"§ 25 Abs. 2 und 4", 4, kVorfahrt},
+    {"Regeln 9 b) bis d), 10 i) und j)", 4, kNichtBehindern},
+    {"Regel 12", 4, kSegler},
+    {"Regeln 14 und 15", 4, kMaschinen},
+    {"Regel 13, § 23", 3, kUeberholen},
+    {"Regel 9 a), §§ 24 und 25 Abs. 3 und 5", 3, kBegegnen},
+    {"Regel 19", 1, kSicht},
 };
+constexpr std::size_t kGruppen = std::size(kMischung);
 
-Fach fach(const Begegnung& b) {
-  const std::size_t bereich = b.kvr == seeschifffahrtsstrassen
-                                  ? kSeeschstro
-                                  : 1 + static_cast<std::size_t>(b.kvtg - freier_seeraum);
-  const std::size_t art = b.peilung != Peilung::offen
-                              ? kRegeln14und15
-                              : static_cast<std::size_t>(b.klasse) - 1;
-  return {bereich, art};
+/// The items of one whole round of the mix.
+constexpr std::size_t runde() {
+  std::size_t n = 0;
+  for (const Gruppe& g : kMischung) n += static_cast<std::size_t>(g.gewicht);
+  return n;
 }
 
-/// How many encounters each area and kind has.
+/// How many drawable encounters each group has.
 struct Zaehler final : Besucher {
-  std::array<std::array<std::size_t, kArten>, kBereiche> anzahl{};
+  std::array<std::size_t, kGruppen> anzahl{};
   void besuche(const Begegnung& b) override {
-    const Fach f = fach(b);
-    ++anzahl[f.bereich][f.art];
+    const std::size_t g = gruppe(b.regel);
+    if (g < kGruppen) ++anzahl[g];
   }
 };
 
-/// One encounter chosen: its place among those of its area and kind, and
-/// where it stands in the run.
+/// One encounter chosen: its group, its place among that group's encounters.
 struct Wahl {
-  Fach fach;
-  std::size_t nummer;
+  std::size_t gruppe, nummer;
 };
 
 /// The choices of one run, made before the encounters are fetched.
 class Plan {
  public:
-  Plan(const Zaehler& zaehler, Zufall& zufall) : zaehler_(zaehler), zufall_(zufall) {}
-
-  /// Chooses one more encounter of area `b`; false when it has none left.
-  bool waehle(std::size_t b) {
-    // Every card is used up, and a new deck holds only kinds with some
-    // left: the loop ends.
-    for (;;) {
-      if (deck_[b].size == 0) mische(b);
-      if (deck_[b].size == 0) return false;
-      const Fach f{b, deck_[b].karten[--deck_[b].size]};
-      if (frei(f) == 0) continue;
-      wahl_[anzahl_++] = {f, freie_nummer(f)};
-      return true;
+  Plan(const Zaehler& zaehler, Zufall& zufall) : zaehler_(zaehler), zufall_(zufall) {
+    // The round starts at a random point of its cycle.
+    for (std::size_t schritt = zufall_.unter(runde()); schritt > 0; --schritt) {
+      naechste_gruppe();
     }
+  }
+
+  /// Chooses one more encounter; false when no group has any left.
+  bool waehle() {
+    const std::size_t g = naechste_gruppe();
+    if (g == kGruppen) return false;
+    wahl_[anzahl_++] = {g, freie_nummer(g)};
+    return true;
   }
 
   std::span<const Wahl> wahl() const { return {wahl_.data(), anzahl_}; }
 
  private:
-  struct Deck {
-    std::array<std::size_t, 2 * kArten> karten{};
-    std::size_t size = 0;
-  };
-
-  static bool gleich(const Fach& a, const Fach& b) {
-    return a.bereich == b.bereich && a.art == b.art;
-  }
-  std::size_t gewaehlt(const Fach& f) const {
+  std::size_t gewaehlt(std::size_t g) const {
     std::size_t n = 0;
-    for (const Wahl& w : wahl()) n += gleich(w.fach, f);
+    for (const Wahl& w : wahl()) n += w.gruppe == g;
     return n;
   }
-  std::size_t frei(const Fach& f) const {
-    return zaehler_.anzahl[f.bereich][f.art] - gewaehlt(f);
-  }
-  bool genommen(const Fach& f, std::size_t nummer) const {
+  bool frei(std::size_t g) const { return zaehler_.anzahl[g] > gewaehlt(g); }
+  bool genommen(std::size_t g, std::size_t nummer) const {
     for (const Wahl& w : wahl()) {
-      if (gleich(w.fach, f) && w.nummer == nummer) return true;
+      if (w.gruppe == g && w.nummer == nummer) return true;
     }
     return false;
   }
-  /// A random one of the encounters of `f` not yet chosen.
-  std::size_t freie_nummer(const Fach& f) {
-    const std::size_t alle = zaehler_.anzahl[f.bereich][f.art];
+  /// A random one of the encounters of group `g` not yet chosen.
+  std::size_t freie_nummer(std::size_t g) {
+    const std::size_t alle = zaehler_.anzahl[g];
     std::size_t nummer = zufall_.unter(alle);
-    while (genommen(f, nummer)) nummer = (nummer + 1) % alle;
+    while (genommen(g, nummer)) nummer = (nummer + 1) % alle;
     return nummer;
   }
-  /// A new deck of the kinds that area `b` still has.
-  void mische(std::size_t b) {
-    Deck& deck = deck_[b];
-    for (std::size_t art = 0; art < kArten; ++art) {
-      if (frei({b, art}) == 0) continue;
-      deck.karten[deck.size++] = art;
-      const bool doppelt =
-          art == static_cast<std::size_t>(Klasse::a_muss_ausweichen) - 1 ||
-          art == static_cast<std::size_t>(Klasse::b_muss_ausweichen) - 1;
-      if (doppelt) deck.karten[deck.size++] = art;
+  /// The smooth weighted round: every group with encounters left gains its
+  /// weight, the one ahead is chosen and pays back what all gained.
+  std::size_t naechste_gruppe() {
+    int summe = 0;
+    std::size_t beste = kGruppen;
+    for (std::size_t g = 0; g < kGruppen; ++g) {
+      if (!frei(g)) continue;
+      stand_[g] += kMischung[g].gewicht;
+      summe += kMischung[g].gewicht;
+      if (beste == kGruppen || stand_[g] > stand_[beste]) beste = g;
     }
-    for (std::size_t i = deck.size; i > 1; --i) {
-      std::swap(deck.karten[i - 1], deck.karten[zufall_.unter(i)]);
-    }
+    if (beste < kGruppen) stand_[beste] -= summe;
+    return beste;
   }
 
   const Zaehler& zaehler_;
   Zufall& zufall_;
-  std::array<Deck, kBereiche> deck_{};
+  std::array<int, kGruppen> stand_{};
   std::array<Wahl, kMaxLagen> wahl_{};
   std::size_t anzahl_ = 0;
 };
@@ -127,40 +127,32 @@ class Plan {
 struct Sammler final : Besucher {
   Sammler(std::span<const Wahl> wahl, Ziehung& ziehung) : wahl(wahl), ziehung(ziehung) {}
   void besuche(const Begegnung& b) override {
-    const Fach f = fach(b);
-    const std::size_t nummer = gesehen[f.bereich][f.art]++;
+    const std::size_t g = gruppe(b.regel);
+    if (g == kGruppen) return;
+    const std::size_t nummer = gesehen[g]++;
     for (std::size_t i = 0; i < wahl.size(); ++i) {
-      if (wahl[i].fach.bereich == f.bereich && wahl[i].fach.art == f.art &&
-          wahl[i].nummer == nummer) {
-        ziehung.lagen[i] = b;
-      }
+      if (wahl[i].gruppe == g && wahl[i].nummer == nummer) ziehung.lagen[i] = b;
     }
   }
   std::span<const Wahl> wahl;
   Ziehung& ziehung;
-  std::array<std::array<std::size_t, kArten>, kBereiche> gesehen{};
-};
-
-/// The areas in their turns: the waterways every other time, the three areas
-/// of the KVR in between, each in turn.
-class Reihum {
- public:
-  explicit Reihum(Zufall& zufall)
-      : kvr_dran_(zufall.unter(2) == 0), naechster_kvr_(zufall.unter(kKvrBereiche)) {}
-  std::size_t naechster() {
-    kvr_dran_ = !kvr_dran_;
-    if (!kvr_dran_) return kSeeschstro;
-    const std::size_t b = 1 + naechster_kvr_;
-    naechster_kvr_ = (naechster_kvr_ + 1) % kKvrBereiche;
-    return b;
-  }
-
- private:
-  bool kvr_dran_;
-  std::size_t naechster_kvr_;
+  std::array<std::size_t, kGruppen> gesehen{};
 };
 
 }  // namespace
+
+std::span<const Gruppe> mischung() {
+  return kMischung;
+}
+
+std::size_t gruppe(Regel r) {
+  for (std::size_t g = 0; g < kGruppen; ++g) {
+    for (const Regel x : kMischung[g].regeln) {
+      if (x == r) return g;
+    }
+  }
+  return kGruppen;
+}
 
 std::uint64_t Zufall::next() {
   std::uint64_t z = (state_ += 0x9e3779b97f4a7c15u);
@@ -176,13 +168,7 @@ Ziehung ziehe(int anzahl, Zufall& zufall) {
   const std::size_t gewuenscht = static_cast<std::size_t>(anzahl < 0           ? 0
                                                           : anzahl > kMaxLagen ? kMaxLagen
                                                                                : anzahl);
-  Reihum reihum(zufall);
-  // An area with nothing left gives its turn to the next; when no area has
-  // anything left, the run is shorter.
-  std::size_t leer = 0;
-  while (plan.wahl().size() < gewuenscht && leer < kBereiche + 1) {
-    leer = plan.waehle(reihum.naechster()) ? 0 : leer + 1;
-  }
+  while (plan.wahl().size() < gewuenscht && plan.waehle()) {}
   Ziehung ziehung;
   ziehung.anzahl = plan.wahl().size();
   Sammler sammler(plan.wahl(), ziehung);

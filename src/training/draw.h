@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "training/encounters.h"
 
@@ -34,14 +35,23 @@ struct Ziehung {
   std::span<const Begegnung> begegnungen() const { return {lagen.data(), anzahl}; }
 };
 
+/// The groups of deciding rules that a draw mixes, as the licence exams
+/// weigh them, and how many items of each round of the mix each group gets.
+struct Gruppe {
+  std::string_view name;
+  int gewicht;
+  std::span<const Regel> regeln;
+};
+std::span<const Gruppe> mischung();
+
+/// The group whose rules hold `r`; mischung().size() where none does.
+std::size_t gruppe(Regel r);
+
 /// Draws `anzahl` (at most kMaxLagen) different encounters for one training
-/// run. The two regimes take turns; under the KVR the open sea, the narrow
-/// channel and the traffic separation scheme take turns in their own right.
-/// Within each of these areas the classes of the deciding duty come round
-/// like cards from a shuffled deck in which "A gives way" and "B gives way"
-/// lie twice and two power-driven vessels at a drawn bearing (rules 14 and
-/// 15) have a card of their own, so that every kind of verdict turns up and
-/// none dominates.
+/// run. The groups of the deciding rules come round by their weights, evenly
+/// spread over the run (a smooth weighted round, started at a random point),
+/// and within a group the encounter is drawn at random; a group with nothing
+/// left gives its turn to the others.
 Ziehung ziehe(int anzahl, Zufall& zufall);
 
 }  // namespace ausweich

@@ -25,6 +25,15 @@ void DrawnRun::duty(const Pflicht& p) {
     return;
   }
   duties_[duty_count_++] = p;
+  if (!decided_) duties_before_verdict_ = duty_count_;
+}
+
+void DrawnRun::states(Klasse k) {
+  if (stated_count_ == stated_.size()) {
+    overflow_ = true;
+    return;
+  }
+  stated_[stated_count_++] = k;
 }
 
 std::size_t DrawnRun::angaben(std::span<Angabe> out) const {
@@ -41,7 +50,11 @@ void DrawnRun::verdict(const Pflicht& p) {
 }
 
 void DrawnRun::assume(std::string_view satz) {
-  assumption_ = satz;
+  if (assumption_count_ == assumptions_.size()) {
+    overflow_ = true;
+    return;
+  }
+  assumptions_[assumption_count_++] = satz;
 }
 
 void DrawnRun::keep(Line l) {

@@ -50,6 +50,7 @@ class DrawnRun final : public Dialogue {
   Code choose(const Frage&) override;
   void duty(const Pflicht& p) override;
   void verdict(const Pflicht& p) override;
+  void states(Klasse k) override;
   void assume(std::string_view satz) override;
 
   std::span<const Answer> answers() const { return {answers_.data(), asked_}; }
@@ -62,8 +63,15 @@ class DrawnRun final : public Dialogue {
   const Pflicht& reported() const { return verdict_; }
   /// The other duties, in the order reported.
   std::span<const Pflicht> duties() const { return {duties_.data(), duty_count_}; }
-  /// The assumption the analysis made, if any.
-  std::string_view assumption() const { return assumption_; }
+  /// How many of them were reported before the verdict: the conduct in a
+  /// fairway or a traffic separation scheme, which comes first.
+  std::size_t duties_before_verdict() const { return duties_before_verdict_; }
+  /// The classes of duty that the screen's lines state, in the order stated.
+  std::span<const Klasse> stated() const { return {stated_.data(), stated_count_}; }
+  /// The assumptions the analysis made where it asked nothing, in order.
+  std::span<const std::string_view> assumptions() const {
+    return {assumptions_.data(), assumption_count_};
+  }
   /// What the analysis wrote besides its questions: the sections between
   /// questions and screen clears that hold a message line, each without the
   /// empty lines around it; the last one holds the verdict. Puts at most
@@ -87,7 +95,11 @@ class DrawnRun final : public Dialogue {
   std::size_t sections_ = 0;
   std::array<Pflicht, kMaxDuties> duties_{};
   std::size_t duty_count_ = 0;
-  std::string_view assumption_;
+  std::size_t duties_before_verdict_ = 0;
+  std::array<Klasse, 8> stated_{};
+  std::size_t stated_count_ = 0;
+  std::array<std::string_view, 4> assumptions_{};
+  std::size_t assumption_count_ = 0;
   bool decided_ = false;
   bool overflow_ = false;
   Pflicht verdict_{};

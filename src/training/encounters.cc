@@ -1,6 +1,5 @@
 #include "training/encounters.h"
 
-#include "analysis/encounter_rules.h"
 #include "analysis/main_loop.h"
 #include "training/examinable.h"
 
@@ -15,7 +14,6 @@ bool als_begegnung(const DrawnRun& run, const Situation& s, Begegnung& b) {
   for (const DrawnRun::Answer& a : run.answers()) {
     b.antworten[b.anzahl++] = static_cast<std::uint8_t>(a.value);
   }
-  b.klasse = klasse(run.reported());
   b.kvr = s.kvr;
   b.kvtg = s.kvtg;
   return true;
@@ -26,17 +24,21 @@ bool als_begegnung(const DrawnRun& run, const Situation& s, Begegnung& b) {
 /// general, one for each bearing that fits.
 void besuche_alle(Besucher& besucher, const Wiedergabe& w) {
   Begegnung b;
-  if (!als_begegnung(w.run, w.situation, b) || !pruefbar(w.situation, w.run)) return;
-  if (b.klasse != Klasse::keine) {
+  if (!als_begegnung(w.run, w.situation, b)) return;
+  const auto besuche = [&](Peilung peilung) {
+    b.peilung = peilung;
+    const Loesung l(w.run, peilung);
+    if (!pruefbar(w.situation, w.run, l)) return;
+    b.klasse = klasse(l.entscheidung());
+    b.regel = l.entscheidung().regel;
     besucher.besuche(b);
+  };
+  if (w.run.reported().regel != Regel::kvr_14_15) {
+    besuche(Peilung::offen);
     return;
   }
   const Peilungen peilungen = passende_peilungen(w.situation);
-  for (std::size_t i = 0; i < peilungen.anzahl; ++i) {
-    b.peilung = peilungen.liste[i];
-    b.klasse = klasse(regeln14_15(b.peilung));
-    besucher.besuche(b);
-  }
+  for (std::size_t i = 0; i < peilungen.anzahl; ++i) besuche(peilungen.liste[i]);
 }
 
 /// A way of answering one analysis: the answers given so far, with the

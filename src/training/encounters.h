@@ -20,6 +20,7 @@ struct Begegnung {
   std::array<std::uint8_t, DrawnRun::kMaxQuestions> antworten{};
   std::uint8_t anzahl = 0;
   Klasse klasse = Klasse::keine;     // the class of the duty that decides it
+  Regel regel = Regel::kvr_14_15;    // the rule of the duty that decides it
   Code kvr = hohe_see;               // the regime it starts in
   Code kvtg = freier_seeraum;        // its fairway situation under the KVR
   Peilung peilung = Peilung::offen;  // drawn where rules 14 and 15 decide
@@ -52,7 +53,8 @@ class Besucher {
 /// examiner would set (see examinable.h), further information declined; where
 /// the advisor states rules 14 and 15 in general, once for every bearing
 /// that fits the other facts. Keeps nothing: an encounter is found again by
-/// walking again.
+/// walking again. Each comes with the class and the rule of the duty that
+/// decides it (loesung.h).
 void jede_begegnung(Besucher& besucher);
 
 }  // namespace ausweich

@@ -2,38 +2,49 @@
 
 #include <array>
 #include <cstddef>
-#include <string_view>
 
 #include "core/dialogue.h"
+#include "core/regelbuch.h"
+#include "training/draw.h"
 
 namespace ausweich {
 
-/// The score of a training run. First answers count: in all, and by the rule
-/// that decided each item; the answers to repeats are counted apart.
+/// The score of a training run, as an examiner marks it: first answers
+/// count, partly right ones as not right, each credited to the topic of the
+/// rule that decided it (or, where the learner named another right duty, of
+/// that duty's rule); the pass mark of the licence exams, at least 80 % of
+/// the first answers right. The answers to repeats are counted apart.
 class Wertung {
  public:
-  /// The first answer to an item that `regel` decides.
-  void erste_antwort(std::string_view regel, bool richtig);
+  /// The share of first answers that passes, in per cent.
+  static constexpr std::size_t kBestehensgrenze = 80;
+
+  /// The first answer to item `lage` (counted from 0), credited to `thema`.
+  void erste_antwort(std::size_t lage, Thema thema, bool richtig);
   /// The answer to a repeat.
   void wiederholung(bool richtig);
 
-  /// "Ergebnis: ...", the repeats where there were any, one line per rule
-  /// with the most missed first (ties in the order they first came), and the
-  /// rules of the wrong answers.
+  /// "Ergebnis: ..." with the pass mark, the repeats where there were any,
+  /// one line per topic asked (in the order of kThemen), and the items not
+  /// answered right, each once with its topic.
   void schreibe(Dialogue& d) const;
 
+  bool bestanden() const { return richtig_ * 100 >= gestellt_ * kBestehensgrenze; }
+
  private:
-  struct Regel {
-    std::string_view name;
+  struct Zaehler {
     std::size_t gestellt = 0;
     std::size_t richtig = 0;
-    std::size_t falsch() const { return gestellt - richtig; }
   };
-  /// The rules in the order of the lines: most missed first.
-  std::array<const Regel*, 16> reihenfolge() const;
+  struct Fehler {
+    std::size_t lage;
+    Thema thema;
+  };
+  static constexpr std::size_t kThemenzahl = std::size(kThemen);
 
-  std::array<Regel, 16> regeln_{};  // in the order they first came
-  std::size_t regel_anzahl_ = 0;
+  std::array<Zaehler, kThemenzahl> themen_{};
+  std::array<Fehler, kMaxLagen> fehler_{};
+  std::size_t fehler_anzahl_ = 0;
   std::size_t gestellt_ = 0;
   std::size_t richtig_ = 0;
   std::size_t wiederholt_ = 0;

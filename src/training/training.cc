@@ -33,35 +33,72 @@ constexpr std::uint64_t nummer(Klasse k) {
   return static_cast<std::uint64_t>(k);
 }
 
-/// "Richtig: ..." or "Falsch (Ihre Wahl: n). Richtig ist m: ...", then every
-/// other class that counts.
+/// The words of a class and its number.
+LineBuilder& klasse_nennen(LineBuilder& zeile, Klasse k) {
+  return zeile << nummer(k) << ": " << in_worten(k);
+}
+
+/// "Richtig: ...", "Teilweise richtig: ... – A muss sogar ausweichen (...)."
+/// or "Falsch (Ihre Wahl: n). Richtig ist m: ...", then every other class
+/// that counts.
 void urteil(Dialogue& d, const Aufgabe& a, Code antwort) {
   const Klasse gewaehlt = static_cast<Klasse>(antwort);
-  const bool richtig = a.richtig(antwort);
-  if (richtig) {
-    d.say(Zeilenart::urteil,
-          (LineBuilder() << "Richtig: " << in_worten(gewaehlt) << ".").text());
+  const Loesung& l = a.loesung();
+  const Bewertung b = l.bewerte(antwort);
+  const Pflicht* genannt = &a.entscheidung();
+  LineBuilder zeile;
+  if (b == Bewertung::richtig) {
+    genannt = l.pflicht(antwort);
+    zeile << "Richtig: " << in_worten(gewaehlt) << ".";
+  } else if (b == Bewertung::teilweise_richtig) {
+    genannt = l.staerker(antwort);
+    zeile << "Teilweise richtig: " << in_worten(gewaehlt) << " – "
+          << buchstabe(genannt->schiff) << " muss sogar ausweichen ("
+          << eintrag(genannt->regel).zitat << ").";
   } else {
-    const Klasse k = klasse(a.entscheidung());
-    d.say(Zeilenart::urteil,
-          (LineBuilder() << "Falsch (Ihre Wahl: " << nummer(gewaehlt) << "). Richtig ist "
-                         << nummer(k) << ": " << in_worten(k) << ".")
-              .text());
+    zeile << "Falsch (Ihre Wahl: " << nummer(gewaehlt) << "). Richtig ist ";
+    klasse_nennen(zeile, klasse(*genannt)) << ".";
   }
+  d.say(Zeilenart::urteil, zeile.text());
   for (const Pflicht& p : a.richtige()) {
-    const Klasse k = klasse(p);
-    if ((richtig && k == gewaehlt) || (!richtig && &p == &a.entscheidung())) continue;
-    d.say(Zeilenart::auch_richtig,
-          (LineBuilder() << "Auch richtig: " << nummer(k) << ": " << in_worten(k) << ".")
-              .text());
+    if (&p == genannt) continue;
+    LineBuilder auch;
+    auch << "Auch richtig: ";
+    klasse_nennen(auch, klasse(p)) << ".";
+    d.say(Zeilenart::auch_richtig, auch.text());
   }
+}
+
+/// A rule's sentence without its full stop, to be followed by its citation.
+std::string_view ohne_punkt(std::string_view satz) {
+  if (!satz.empty() && satz.back() == '.') satz.remove_suffix(1);
+  return satz;
 }
 
 /// One reason per class that counts, as a skipper cites the rule.
 void gruende(Dialogue& d, const Aufgabe& a) {
   for (const Pflicht& p : a.richtige()) {
+    const Eintrag& e = eintrag(p.regel);
     d.say(Zeilenart::grund,
-          (LineBuilder() << "Grund: " << p.grund << " (" << p.stelle << ").").text());
+          (LineBuilder() << "Grund: " << ohne_punkt(e.satz) << " (" << e.zitat << ").")
+              .text());
+  }
+}
+
+/// Where the advisor's own lines state a duty in looser words than the law
+/// (only a weaker duty of the vessel that must give way), the feedback says
+/// so before them.
+void schwaecher_gesagt(Dialogue& d, const Aufgabe& a) {
+  for (const Klasse k : a.run().stated()) {
+    const Pflicht* staerker = a.loesung().staerker(static_cast<Code>(k));
+    if (staerker == nullptr) continue;
+    d.say(Zeilenart::hinweis,
+          (LineBuilder() << "Der Berater sagt unten nur: " << in_worten(k)
+                         << ". Das ist teilweise richtig: " << buchstabe(staerker->schiff)
+                         << " muss sogar ausweichen (" << eintrag(staerker->regel).zitat
+                         << ").")
+              .text());
+    return;
   }
 }
 
@@ -123,9 +160,13 @@ void Uebung::einleitung(Dialogue& d) const {
   d.say(Zeilenart::text, "Zu jeder Lage wählen Sie, was gilt; danach erklärt");
   d.say(Zeilenart::text, "der Berater die Lösung. Falsch beantwortete Lagen");
   d.say(Zeilenart::text, "kommen einmal wieder.");
+  d.say(Zeilenart::text, "Bestanden ist die Übung mit mindestens 80 % richtigen");
+  d.say(Zeilenart::text, "ersten Antworten.");
   d.say(Zeilenart::text,
-        (LineBuilder() << "Lagen: " << ziehung_.anzahl << "   (--seed " << seed_ << ")")
+        (LineBuilder() << "Übung Nr. " << seed_ << " – mit derselben Nummer kommen")
             .text());
+  d.say(Zeilenart::text,
+        (LineBuilder() << "dieselben " << ziehung_.anzahl << " Lagen.").text());
   d.block(textblock<kStrich>());
   d.say(Zeilenart::text, "Ohne jede Gewähr, mit Vorsicht zu gebrauchen.");
 }
@@ -170,10 +211,11 @@ bool Uebung::stelle(Dialogue& d, std::size_t lage, bool wiederholung) {
   if (antwort == 0) return false;
   d.verdict(a.entscheidung());
   for (const Pflicht& p : a.richtige().subspan(1)) d.duty(p);
-  auswerten(lage, wiederholung, a, a.richtig(antwort));
+  auswerten(lage, wiederholung, a, antwort);
   d.empty();
   urteil(d, a, antwort);
   gruende(d, a);
+  schwaecher_gesagt(d, a);
   erklaerung(d, a.run());
   anwendung(d, a);
   d.empty();
@@ -184,13 +226,16 @@ bool Uebung::stelle(Dialogue& d, std::size_t lage, bool wiederholung) {
 }
 
 void Uebung::auswerten(std::size_t lage, bool wiederholung, const Aufgabe& a,
-                       bool richtig) {
+                       Code antwort) {
+  const Pflicht* genannt = a.loesung().pflicht(antwort);
+  const bool richtig = genannt != nullptr;
   if (wiederholung) {
     wertung_.wiederholung(richtig);
     return;
   }
   ++neue_;
-  wertung_.erste_antwort(a.entscheidung().regel, richtig);
+  const Pflicht& angerechnet = richtig ? *genannt : a.entscheidung();
+  wertung_.erste_antwort(lage, eintrag(angerechnet.regel).thema, richtig);
   if (!richtig) wiederholungen_[wiederholungen_anzahl_++] = {lage, neue_ + kAbstand};
 }
 

@@ -37,7 +37,7 @@ class Uebung {
   void einleitung(Dialogue& d) const;
   /// Asks item `lage`, new or as a repeat; false when the learner ended.
   bool stelle(Dialogue& d, std::size_t lage, bool wiederholung);
-  void auswerten(std::size_t lage, bool wiederholung, const Aufgabe& a, bool richtig);
+  void auswerten(std::size_t lage, bool wiederholung, const Aufgabe& a, Code antwort);
 
   std::uint64_t seed_;
   Ziehung ziehung_;

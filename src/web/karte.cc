@@ -17,6 +17,8 @@ std::string_view name(Zeilenart art) {
       return "auch_richtig";
     case Zeilenart::grund:
       return "grund";
+    case Zeilenart::hinweis:
+      return "hinweis";
     case Zeilenart::nachspielen:
       return "nachspielen";
     case Zeilenart::ergebnis:
@@ -45,10 +47,14 @@ std::string_view name(Gebot gebot) {
   switch (gebot) {
     case Gebot::ausweichen:
       return "ausweichen";
+    case Gebot::vorfahrt_gewaehren:
+      return "vorfahrt_gewaehren";
     case Gebot::nicht_behindern:
       return "nicht_behindern";
-    case Gebot::rechts_fahren:
-      return "rechts_fahren";
+    case Gebot::rechts_halten:
+      return "rechts_halten";
+    case Gebot::nach_steuerbord:
+      return "nach_steuerbord";
     case Gebot::allgemein:
       break;
   }
@@ -163,13 +169,14 @@ void Karte::assume(std::string_view satz) {
 
 void Karte::pflicht(JsonText& j, const Pflicht& p) {
   const Klasse k = klasse(p);
-  j.raw("{\"gebot\":").string(name(p.gebot));
+  const Eintrag& e = eintrag(p.regel);
+  j.raw("{\"gebot\":").string(name(gebot(p)));
   j.raw(",\"schiff\":").string(buchstabe(p.schiff));
   j.raw(",\"klasse\":").number(static_cast<Code>(k));
   j.raw(",\"worte\":").string(in_worten(k));
-  j.raw(",\"regel\":").string(p.regel);
-  j.raw(",\"stelle\":").string(p.stelle);
-  j.raw(",\"grund\":").string(p.grund).raw("}");
+  j.raw(",\"regel\":").string(titel(e.thema));
+  j.raw(",\"stelle\":").string(e.zitat);
+  j.raw(",\"grund\":").string(e.satz).raw("}");
 }
 
 std::string_view Karte::abholen() {
