@@ -4,12 +4,12 @@
 
 #include <vector>
 
-#include "console/advisor.h"
+#include "console/run_advisor.h"
 #include "mixed_session.h"
 #include "null_terminal.h"
-#include "picture/picture.h"
-#include "training/draw.h"
-#include "training/item.h"
+#include "picture/bilder.h"
+#include "training/ziehung.h"
+#include "training/aufgabe.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "console/advisor.h"
+#include "console/run_advisor.h"
 #include "console/program_end.h"
 #include "mixed_session.h"
 #include "string_terminal.h"

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "console/advisor.h"
+#include "console/run_advisor.h"
 #include "console/terminal.h"
 
 namespace {

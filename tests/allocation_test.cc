@@ -10,13 +10,13 @@
 #include <new>
 #include <string>
 
-#include "console/advisor.h"
+#include "console/run_advisor.h"
 #include "console/program_end.h"
 #include "mixed_session.h"
 #include "null_terminal.h"
-#include "picture/picture.h"
-#include "training/draw.h"
-#include "training/item.h"
+#include "picture/bilder.h"
+#include "training/ziehung.h"
+#include "training/aufgabe.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "console/console_dialogue.h"
 #include "console/program_end.h"
 #include "string_terminal.h"
-#include "web/karte.h"
+#include "web/card.h"
 
 namespace ausweich {
 namespace {

@@ -1,4 +1,4 @@
-#include "analysis/encounter_rules.h"
+#include "analysis/begegnungsregeln.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "console/advisor.h"
+#include "console/run_advisor.h"
 #include "session.h"
 #include "string_terminal.h"
 

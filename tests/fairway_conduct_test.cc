@@ -1,4 +1,4 @@
-#include "analysis/fairway_conduct.h"
+#include "analysis/fahrwasserregeln.h"
 
 #include <gtest/gtest.h>
 

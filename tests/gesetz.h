@@ -3,7 +3,7 @@
 #include <set>
 
 #include "core/situation.h"
-#include "core/verdict.h"
+#include "core/pflicht.h"
 
 namespace ausweich::testing {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "console/advisor.h"
+#include "console/run_advisor.h"
 #include "session.h"
 
 namespace ausweich::testing {

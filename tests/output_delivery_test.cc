@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "console/advisor.h"
+#include "console/run_advisor.h"
 #include "console/program_end.h"
 #include "mixed_session.h"
 #include "null_terminal.h"

@@ -1,7 +1,7 @@
 // The pictures of an encounter: the signals of every type by the KVR and the
 // SeeSchStrO, drawn by day and by night; the arcs of rule 21 at their edges;
 // what the lookout sees; and every drawable encounter drawn whole.
-#include "picture/picture.h"
+#include "picture/bilder.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "core/light_arcs.h"
+#include "core/bogen.h"
 #include "picture/szene.h"
-#include "training/draw.h"
-#include "training/encounters.h"
-#include "training/item.h"
-#include "training/training.h"
+#include "training/ziehung.h"
+#include "training/begegnung.h"
+#include "training/aufgabe.h"
+#include "training/uebung.h"
 
 namespace ausweich {
 namespace {

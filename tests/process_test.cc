@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/command_line.h"
+#include "app/invocation.h"
 #include "child.h"
 #include "session.h"
 #include "string_terminal.h"

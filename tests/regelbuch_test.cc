@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis/encounter_rules.h"
-#include "analysis/main_loop.h"
+#include "analysis/begegnungsregeln.h"
+#include "analysis/hauptprogramm.h"
 #include "core/line_builder.h"
 #include "training/drawn_run.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "console/advisor.h"
+#include "console/run_advisor.h"
 #include "string_terminal.h"
 
 namespace ausweich::testing {

@@ -1,7 +1,7 @@
 // The training mode: every encounter it can draw is fair and, replayed in
 // the advisor with the replies it shows, gives the explanation it shows; the
 // draw of a class; and training runs as a learner meets them.
-#include "training/training.h"
+#include "training/uebung.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +14,14 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
+#include "app/invocation.h"
 #include "gesetz.h"
-#include "picture/picture.h"
+#include "picture/bilder.h"
 #include "session.h"
 #include "string_terminal.h"
-#include "training/draw.h"
-#include "training/encounters.h"
-#include "training/item.h"
+#include "training/ziehung.h"
+#include "training/begegnung.h"
+#include "training/aufgabe.h"
 
 namespace ausweich::testing {
 namespace {

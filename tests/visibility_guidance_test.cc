@@ -1,4 +1,4 @@
-#include "analysis/visibility_guidance.h"
+#include "analysis/nebelhinweise.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "analysis/waterways_regime.h"
+#include "analysis/seeschstro.h"
 
 #include <gtest/gtest.h>
 

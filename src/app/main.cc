@@ -2,7 +2,7 @@
 #include <chrono>
 #include <cstdint>
 
-#include "app/command_line.h"
+#include "app/invocation.h"
 #include "console/std_terminal.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/command_line.h"
+#include "app/invocation.h"
 #include "web/web_terminal.h"
 
 namespace {

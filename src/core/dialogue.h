@@ -3,10 +3,10 @@
 #include <span>
 #include <string_view>
 
-#include "core/question.h"
+#include "core/frage.h"
 #include "core/situation.h"
-#include "core/text_block.h"
-#include "core/verdict.h"
+#include "core/textblock.h"
+#include "core/pflicht.h"
 
 namespace ausweich {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/question.h"
+#include "core/frage.h"
 
 namespace ausweich {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "training/item.h"
+#include "training/aufgabe.h"
 
 namespace ausweich {
 

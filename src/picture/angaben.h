@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <span>
 
-#include "core/question.h"
+#include "core/frage.h"
 #include "core/situation.h"
-#include "core/verdict.h"
+#include "core/pflicht.h"
 
 namespace ausweich {
 

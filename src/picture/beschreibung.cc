@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "core/light_arcs.h"
+#include "core/bogen.h"
 
 namespace ausweich {
 namespace {

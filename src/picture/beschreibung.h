@@ -2,7 +2,7 @@
 
 #include "picture/angaben.h"
 #include "picture/farben.h"
-#include "picture/schreiber.h"
+#include "picture/writer.h"
 #include "picture/szene.h"
 
 namespace ausweich {

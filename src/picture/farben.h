@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/signals.h"
+#include "core/signale.h"
 
 namespace ausweich {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/light_arcs.h"
+#include "core/bogen.h"
 #include "core/situation.h"
 #include "picture/zeichnen.h"
 

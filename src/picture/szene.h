@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "core/question.h"
-#include "core/signals.h"
+#include "core/frage.h"
+#include "core/signale.h"
 #include "picture/angaben.h"
 
 namespace ausweich {

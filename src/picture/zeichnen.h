@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/signals.h"
-#include "core/verdict.h"
+#include "core/signale.h"
+#include "core/pflicht.h"
 #include "picture/farben.h"
-#include "picture/schreiber.h"
+#include "picture/writer.h"
 #include "picture/szene.h"
 
 namespace ausweich {

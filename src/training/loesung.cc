@@ -1,6 +1,6 @@
 #include "training/loesung.h"
 
-#include "analysis/encounter_rules.h"
+#include "analysis/begegnungsregeln.h"
 
 namespace ausweich {
 namespace {

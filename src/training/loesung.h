@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/verdict.h"
+#include "core/pflicht.h"
 #include "training/drawn_run.h"
 
 namespace ausweich {

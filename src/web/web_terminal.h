@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "console/terminal.h"
-#include "web/karte.h"
+#include "web/card.h"
 
 namespace ausweich {
 

@@ -1,0 +1,33 @@
+#include "analysis/ueberholfrage.h"
+
+#include <string_view>
+
+#include "core/situation.h"
+
+namespace ausweich {
+namespace {
+
+constexpr std::string_view kUeberholerMenue[] = {
+    "  1=Nein",
+    "  2=A ueberholt B",
+    "  3=B ueberholt A",
+};
+
+constexpr Antwort kUeberholen[] = {
+    {keiner_ueberholt, "Nein", "Keiner überholt den anderen"},
+    {a_ueberholt_b, "A überholt B", "A überholt B"},
+    {b_ueberholt_a, "B überholt A", "B überholt A"},
+};
+static_assert(in_reihe(kUeberholen));
+
+constexpr Frage kUeberholer = {
+    Feld::kueb, "Ist einer der beiden A oder B ein Ueberholer ?", kUeberholerMenue,
+    kUeberholen, "Überholt einer den anderen?"};
+
+}  // namespace
+
+void n0ueb(Dialogue& d, Code& kueb) {
+  d.ask(kUeberholer, kueb);
+}
+
+}  // namespace ausweich

@@ -1,0 +1,213 @@
+#include "app/invocation.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+
+#include "console/run_advisor.h"
+#include "console/program_end.h"
+#include "console/run_training.h"
+#include "console/write_worksheet.h"
+#include "training/ziehung.h"
+
+namespace ausweich {
+namespace {
+
+constexpr std::string_view kVersion = "ausweichregeln " AUSWEICH_VERSION;
+
+constexpr std::string_view kHilfe[] = {
+    "Aufruf: ausweichregeln",
+    "        ausweichregeln --uebung [--anzahl N] [--seed S]",
+    "        ausweichregeln --uebung [--anzahl N] --seed S --bild K",
+    "        ausweichregeln --help | --version",
+    "",
+    "Ohne Argumente beraet das Programm: es fragt nach dem eigenen",
+    "Schiff A, dem Gegner B, dem Seegebiet und der Lage und nennt,",
+    "wer ausweichen muss, nach SeeSchStrO oder KVR. Die Antworten",
+    "sind Zahlen aus den Menues; Enter allein behaelt den Default,",
+    "0 beendet das Programm.",
+    "",
+    "Optionen:",
+    "  --uebung      Uebung: zufaellige Begegnungen entscheiden, der",
+    "                Berater erklaert jede Loesung",
+    "  --anzahl N    Zahl der Begegnungen, 1 bis 100 (sonst 10)",
+    "  --seed S      gleiche Zahl S, gleiche Begegnungen (ab 0)",
+    "  --bild K      nur das Bild der Lage K als SVG ausgeben: von",
+    "                oben, bei Tag, ohne Urteil (ein Arbeitsblatt)",
+    "  -h, --help    diese Hilfe",
+    "  --version     die Version",
+    "",
+    "Exit-Status: 0 beendet, 1 Abbruch (Ctrl-C), 2 Fehler oder Ende",
+    "der Eingabe.",
+    "",
+    "NOTE:  No guarantee whatsoever, handle with care !!!",
+};
+
+Aufruf fehler(std::string_view was) {
+  Aufruf a;
+  a.art = Aufruf::Art::fehler;
+  a.fehler << "ausweichregeln: " << was << " (siehe ausweichregeln --help)";
+  return a;
+}
+
+/// An error about the word `wert` of the command line, quoted as it stands.
+Aufruf fehler(std::string_view was, std::string_view wert) {
+  Aufruf a;
+  a.art = Aufruf::Art::fehler;
+  a.fehler << "ausweichregeln: " << was << " '" << wert
+           << "' (siehe ausweichregeln --help)";
+  return a;
+}
+
+/// A whole decimal number, nothing else; false when it is not one or does not
+/// fit.
+bool zahl(std::string_view text, std::uint64_t& wert) {
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, wert);
+  return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+/// An option's value: after "=" in the same argument, or the next argument.
+bool wert_von(std::string_view arg, Argumente args, std::size_t& i,
+              std::string_view& wert) {
+  const std::size_t gleich = arg.find('=');
+  if (gleich != std::string_view::npos) {
+    wert = arg;
+    wert.remove_prefix(gleich + 1);
+    return true;
+  }
+  if (i + 1 >= args.size()) return false;
+  wert = args[++i];
+  return true;
+}
+
+/// The usage text and the version answer whatever else the command line holds.
+Aufruf::Art vorrang(Argumente args) {
+  Aufruf::Art art = Aufruf::Art::beraten;
+  for (const std::string_view arg : args) {
+    if (arg == "--help" || arg == "-h") return Aufruf::Art::hilfe;
+    if (arg == "--version") art = Aufruf::Art::version;
+  }
+  return art;
+}
+
+/// An option of the training that takes a whole number.
+struct Zahloption {
+  std::string_view name;
+  std::uint64_t min, max;
+  std::string_view fehlt;   // the error without a value
+  std::string_view falsch;  // the error with a wrong one, which follows it
+  void (*setze)(Aufruf& a, std::uint64_t wert);
+};
+
+constexpr Zahloption kZahloptionen[] = {
+    {"--anzahl", 1, kMaxLagen, "--anzahl braucht eine Zahl",
+     "--anzahl braucht eine Zahl von 1 bis 100, nicht",
+     [](Aufruf& a, std::uint64_t n) { a.anzahl = static_cast<int>(n); }},
+    {"--seed", 0, UINT64_MAX, "--seed braucht eine Zahl",
+     "--seed braucht eine ganze Zahl ab 0, nicht",
+     [](Aufruf& a, std::uint64_t n) {
+       a.seed = n;
+       a.mit_seed = true;
+     }},
+    {"--bild", 1, kMaxLagen, "--bild braucht eine Zahl",
+     "--bild braucht eine Zahl von 1 bis 100, nicht",
+     [](Aufruf& a, std::uint64_t n) { a.bild = static_cast<int>(n); }},
+};
+
+/// The option that `arg` names, alone or before "=", or none.
+const Zahloption* zahloption(std::string_view arg) {
+  const std::string_view name(arg.data(), std::min(arg.size(), arg.find('=')));
+  for (const Zahloption& o : kZahloptionen) {
+    if (o.name == name) return &o;
+  }
+  return nullptr;
+}
+
+Aufruf unbekannt(std::string_view arg) {
+  if (arg.starts_with("-") && arg != "-") return fehler("unbekannte Option", arg);
+  return fehler("unerwartetes Argument", arg);
+}
+
+/// Reads the value of `option`, which stands in `args[i]` after "=" or in the
+/// next argument, into `a`; on a fault `a` becomes the error and the result
+/// is false.
+bool lies_zahl(const Zahloption& option, Argumente args, std::size_t& i, Aufruf& a) {
+  std::string_view wert;
+  std::uint64_t n = 0;
+  if (!wert_von(args[i], args, i, wert)) {
+    a = fehler(option.fehlt);
+    return false;
+  }
+  if (!zahl(wert, n) || n < option.min || n > option.max) {
+    a = fehler(option.falsch, wert);
+    return false;
+  }
+  option.setze(a, n);
+  return true;
+}
+
+/// --bild names an item of the draw that the seed repeats.
+Aufruf bild_pruefen(const Aufruf& a) {
+  if (!a.mit_seed) return fehler("--bild braucht --seed");
+  if (a.bild <= a.anzahl) return a;
+  Aufruf f;
+  f.art = Aufruf::Art::fehler;
+  f.fehler << "ausweichregeln: --bild braucht eine Zahl von 1 bis "
+           << static_cast<std::uint64_t>(a.anzahl) << " (--anzahl), nicht '"
+           << static_cast<std::uint64_t>(a.bild) << "' (siehe ausweichregeln --help)";
+  return f;
+}
+
+void schreibe(Terminal& terminal, std::string_view zeile) {
+  const std::string_view ende = terminal.line_end();
+  terminal.write(zeile.data(), zeile.size());
+  terminal.write(ende.data(), ende.size());
+}
+
+}  // namespace
+
+Aufruf lies_aufruf(Argumente args) {
+  Aufruf a;
+  a.art = vorrang(args);
+  if (a.art != Aufruf::Art::beraten) return a;
+  bool nur_uebung = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (arg == "--uebung") {
+      a.art = Aufruf::Art::ueben;
+      continue;
+    }
+    const Zahloption* option = zahloption(arg);
+    if (option == nullptr) return unbekannt(arg);
+    if (!lies_zahl(*option, args, i, a)) return a;
+    nur_uebung = true;
+  }
+  if (nur_uebung && a.art != Aufruf::Art::ueben) {
+    return fehler("--anzahl, --seed und --bild gelten nur mit --uebung");
+  }
+  return a.bild == 0 ? a : bild_pruefen(a);
+}
+
+int ausweichregeln(Argumente args, Terminal& terminal, std::uint64_t zufall) {
+  const Aufruf a = lies_aufruf(args);
+  switch (a.art) {
+    case Aufruf::Art::fehler:
+      terminal.diagnostic(a.fehler.text());
+      return kStatusFailure;
+    case Aufruf::Art::hilfe:
+      for (const std::string_view zeile : kHilfe) schreibe(terminal, zeile);
+      return kStatusQuit;
+    case Aufruf::Art::version:
+      schreibe(terminal, kVersion);
+      return kStatusQuit;
+    case Aufruf::Art::ueben:
+      if (a.bild > 0) return arbeitsblatt(terminal, a.anzahl, a.seed, a.bild);
+      return uebung(terminal, a.anzahl, a.mit_seed ? a.seed : zufall);
+    case Aufruf::Art::beraten:
+      break;
+  }
+  return run(terminal);
+}
+
+}  // namespace ausweich

@@ -1,0 +1,15 @@
+#include "console/run_advisor.h"
+
+#include "analysis/hauptprogramm.h"
+#include "console/console_dialogue.h"
+
+namespace ausweich {
+
+int run(Terminal& terminal) {
+  struct Berater final : ConsoleProgram {
+    void run(ConsoleDialogue& d) override { hauptprogramm(d); }
+  } berater;
+  return run_dialogue(terminal, berater);
+}
+
+}  // namespace ausweich

@@ -1,0 +1,19 @@
+#include "console/run_training.h"
+
+#include "console/console_dialogue.h"
+#include "training/uebung.h"
+
+namespace ausweich {
+
+int uebung(Terminal& terminal, int anzahl, std::uint64_t seed) {
+  struct Training final : ConsoleProgram {
+    Training(int anzahl, std::uint64_t seed) : uebung(anzahl, seed) {}
+    void run(ConsoleDialogue& d) override { uebung.run(d); }
+    /// However the training ended: the score so far.
+    void at_end(ConsoleDialogue& d) override { uebung.ergebnis(d); }
+    Uebung uebung;
+  } training(anzahl, seed);
+  return run_dialogue(terminal, training);
+}
+
+}  // namespace ausweich

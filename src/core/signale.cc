@@ -1,0 +1,103 @@
+#include "core/signale.h"
+
+#include "core/situation.h"
+
+namespace ausweich {
+namespace {
+
+using L = Licht;
+using K = Signalkoerper;
+
+// The lights of a vessel making way, by night: all-round lights from the top,
+// then masthead light, sidelights and sternlight.
+constexpr Licht kMaschine[] = {L::topplicht, L::seitenlicht_rot, L::seitenlicht_gruen,
+                               L::hecklicht};
+constexpr Licht kSegler[] = {L::seitenlicht_rot, L::seitenlicht_gruen, L::hecklicht};
+constexpr Licht kSeglerKlein[] = {L::dreifarben};
+constexpr Licht kFischend[] = {L::rundum_rot, L::rundum_weiss, L::seitenlicht_rot,
+                               L::seitenlicht_gruen, L::hecklicht};
+constexpr Licht kManoevrierbehindert[] = {
+    L::rundum_rot,      L::rundum_weiss,      L::rundum_rot, L::topplicht,
+    L::seitenlicht_rot, L::seitenlicht_gruen, L::hecklicht};
+constexpr Licht kManoevrierunfaehig[] = {L::rundum_rot, L::rundum_rot, L::seitenlicht_rot,
+                                         L::seitenlicht_gruen, L::hecklicht};
+constexpr Licht kTiefgangbehindert[] = {
+    L::rundum_rot,      L::rundum_rot,        L::rundum_rot, L::topplicht,
+    L::seitenlicht_rot, L::seitenlicht_gruen, L::hecklicht};
+
+// The shapes by day, from the top.
+constexpr Signalkoerper kKegel[] = {K::kegel_spitzen_zusammen};
+constexpr Signalkoerper kBallRhombusBall[] = {K::ball, K::rhombus, K::ball};
+constexpr Signalkoerper kZweiBaelle[] = {K::ball, K::ball};
+constexpr Signalkoerper kZylinder[] = {K::zylinder};
+
+constexpr std::string_view kDreifarbenGezeichnet =
+    "Unter 20 m dürfen ihre Seitenlichter und ihr Hecklicht in einer "
+    "Dreifarbenlaterne im Masttopp vereint sein; so ist es gezeichnet.";
+constexpr std::string_view kFischer =
+    "Gezeichnet ist ein Fahrzeug, das fischt, ohne zu trawlen (rot über weiß); "
+    "ein trawlendes führt grün über weiß.";
+constexpr std::string_view kTiefgangKvr =
+    "Ein tiefgangbehindertes Fahrzeug darf nach KVR Regel 28 zu den Lichtern eines "
+    "Maschinenfahrzeugs drei rote Rundumlichter oder einen Zylinder zeigen.";
+constexpr std::string_view kWegerechtschiff =
+    "Auf der Seeschifffahrtsstraße zeigt sie sich als Wegerechtschiff, das als "
+    "manövrierbehindert gilt (§ 2 Abs. 1 Nr. 13 SeeSchStrO): rot-weiß-rot und am Tag "
+    "Ball-Rhombus-Ball wie nach KVR Regel 27 b), nicht die Zeichen der Regel 28.";
+
+/// A row of the table: the type, the length and the sea area it holds for
+/// (0: any), and the signals.
+struct Zeile {
+  Code typ, laenge, seegebiet;
+  Signale signale;
+};
+
+constexpr Zeile kTafel[] = {
+    {maschinenfahrzeug, 0, 0, {kMaschine, {}, {}}},
+    {segler, kleiner_20m, 0, {kSeglerKlein, {}, kDreifarbenGezeichnet}},
+    {segler, 0, 0, {kSegler, {}, {}}},  // separate lanterns: right at every length
+    {fischend, 0, 0, {kFischend, kKegel, kFischer}},
+    {manoevrierbehindert, 0, 0, {kManoevrierbehindert, kBallRhombusBall, {}}},
+    {manoevrierunfaehig, 0, 0, {kManoevrierunfaehig, kZweiBaelle, {}}},
+    {tiefgangbehindert,
+     0,
+     seeschifffahrtsstrassen,
+     {kManoevrierbehindert, kBallRhombusBall, kWegerechtschiff}},
+    {tiefgangbehindert, 0, 0, {kTiefgangbehindert, kZylinder, kTiefgangKvr}},
+};
+
+bool passt(Code soll, Code ist) {
+  return soll == 0 || soll == ist;
+}
+
+}  // namespace
+
+std::string_view kennung(Licht l) {
+  constexpr std::string_view kNamen[] = {
+      "topplicht",  "seitenlicht-rot", "seitenlicht-gruen", "hecklicht",
+      "dreifarben", "rundum-rot",      "rundum-weiss",      "rundum-gruen"};
+  return kNamen[static_cast<std::size_t>(l)];
+}
+
+std::string_view kennung(Signalkoerper k) {
+  constexpr std::string_view kNamen[] = {"ball", "kegel-spitzen-zusammen", "rhombus",
+                                         "zylinder"};
+  return kNamen[static_cast<std::size_t>(k)];
+}
+
+Signale signale(Code typ, Code laenge, Code seegebiet) {
+  for (const Zeile& z : kTafel) {
+    if (z.typ != typ || !passt(z.laenge, laenge) || !passt(z.seegebiet, seegebiet)) {
+      continue;
+    }
+    Signale s = z.signale;
+    for (const Licht l : s.lichter) {
+      s.zweites_topplicht =
+          s.zweites_topplicht || (l == L::topplicht && laenge != kleiner_20m);
+    }
+    return s;
+  }
+  return {};
+}
+
+}  // namespace ausweich

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "core/frage.h"
+
+namespace ausweich {
+
+// What a vessel making way through the water shows: her lights by night and
+// her shapes by day, by her type, as the KVR (rules 23 to 28) and the
+// SeeSchStrO prescribe them. Every face that draws a vessel takes them from
+// here.
+
+/// A light, by the name under which a picture marks it.
+enum class Licht : std::uint8_t {
+  topplicht,          // masthead light, white
+  seitenlicht_rot,    // port sidelight
+  seitenlicht_gruen,  // starboard sidelight
+  hecklicht,          // sternlight, white
+  dreifarben,         // sidelights and sternlight combined at the masthead
+  rundum_rot,
+  rundum_weiss,
+  rundum_gruen,
+};
+
+/// A day shape, by the name under which a picture marks it.
+enum class Signalkoerper : std::uint8_t {
+  ball,
+  kegel_spitzen_zusammen,  // two cones, points together: one shape
+  rhombus,
+  zylinder,
+};
+
+/// The name of a light or a shape in a picture: "seitenlicht-rot".
+std::string_view kennung(Licht l);
+std::string_view kennung(Signalkoerper k);
+
+/// Whether a light shows all round the horizon, and so stands in the vertical
+/// line of all-round lights.
+constexpr bool rundum(Licht l) {
+  return l == Licht::rundum_rot || l == Licht::rundum_weiss || l == Licht::rundum_gruen;
+}
+
+/// A vessel's signals. The all-round lights and the shapes stand in the
+/// order in which they hang, from the top.
+struct Signale {
+  std::span<const Licht> lichter;          // by night
+  std::span<const Signalkoerper> koerper;  // by day; none for most types
+  /// What the table chose where the rules leave a choice, as sentences in
+  /// proper German that speak of the vessel as "sie"; empty where the rules
+  /// leave none.
+  std::string_view hinweis;
+  /// She may carry a second masthead light abaft the first (over 50 m she
+  /// must), which is not drawn: her length is not known to be under 20 m.
+  bool zweites_topplicht = false;
+};
+
+/// The signals of a vessel of type `typ` (a Fahrzeugtyp) and length `laenge`
+/// (a Laenge; 0 where it was not asked) in the sea area `seegebiet` (a
+/// Seegebiet; 0 where it is not known yet), making way through the water.
+Signale signale(Code typ, Code laenge, Code seegebiet);
+
+/// What a vessel carries besides, where `zweites_topplicht` is set; it
+/// follows "B führt ".
+inline constexpr std::string_view kZweitesTopplicht =
+    "ab 50 m Länge achtern ein zweites, höheres Topplicht (nicht gezeichnet)";
+
+}  // namespace ausweich

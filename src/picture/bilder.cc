@@ -1,0 +1,41 @@
+#include "picture/bilder.h"
+
+#include "picture/beschreibung.h"
+#include "picture/sicht.h"
+#include "picture/szene.h"
+#include "picture/von_oben.h"
+
+namespace ausweich {
+namespace {
+
+std::string_view ohne_leerzeichen_am_ende(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+Bilder zeichne(const Bildangaben& angaben, Tageszeit zeit, Bildpuffer& puffer) {
+  const Szene s = szene(angaben);
+  Bilder b;
+  Schreiber text(puffer.text);
+  beschreibe(text, s, angaben, zeit);
+  b.text = ohne_leerzeichen_am_ende(text.text());
+  Schreiber bild(puffer.bild);
+  zeichne_von_oben(bild, s, angaben, zeit, b.text);
+  b.bild = bild.text();
+  if (!mit_sicht(s)) return b;
+  Schreiber satz(puffer.satz);
+  beschreibe_sicht(satz, s, angaben, zeit);
+  Schreiber sicht(puffer.sicht);
+  zeichne_sicht(sicht, s, angaben, zeit, satz.text());
+  b.sicht = sicht.text();
+  return b;
+}
+
+Bilder zeichne(const Aufgabe& aufgabe, bool mit_loesung, Tageszeit zeit,
+               Bildpuffer& puffer) {
+  return zeichne(bildangaben(aufgabe, mit_loesung), zeit, puffer);
+}
+
+}  // namespace ausweich

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "core/dialogue.h"
+#include "training/ziehung.h"
+#include "training/wertung.h"
+
+namespace ausweich {
+
+class Aufgabe;
+
+/// The training mode: `anzahl` encounters drawn at random (the same ones for
+/// the same seed), each described in plain words; the learner says what
+/// holds, and the advisor's own verdict explains the answer. An item answered
+/// wrongly comes back once, three new items later or at the end. A face runs
+/// it on its dialogue and shows the score however the run ended.
+class Uebung {
+ public:
+  Uebung(int anzahl, std::uint64_t seed);
+
+  /// Runs the training until every item is answered or the learner ends it
+  /// with 0.
+  void run(Dialogue& d);
+  /// The score so far.
+  void ergebnis(Dialogue& d) const;
+
+ private:
+  /// An item to come back: which one, and after how many new items.
+  struct Wiederholung {
+    std::size_t lage;
+    std::size_t nach;
+  };
+
+  void einleitung(Dialogue& d) const;
+  /// Asks item `lage`, new or as a repeat; false when the learner ended.
+  bool stelle(Dialogue& d, std::size_t lage, bool wiederholung);
+  void auswerten(std::size_t lage, bool wiederholung, const Aufgabe& a, Code antwort);
+
+  std::uint64_t seed_;
+  Ziehung ziehung_;
+  std::size_t neue_ = 0;  // new items answered
+  std::array<Wiederholung, kMaxLagen> wiederholungen_{};
+  std::size_t erste_wiederholung_ = 0;
+  std::size_t wiederholungen_anzahl_ = 0;
+  Wertung wertung_;
+};
+
+}  // namespace ausweich
