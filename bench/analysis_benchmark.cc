@@ -8,8 +8,8 @@
 #include "mixed_session.h"
 #include "null_terminal.h"
 #include "picture/bilder.h"
-#include "training/ziehung.h"
 #include "training/aufgabe.h"
+#include "training/ziehung.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ void MixedAnalyses(benchmark::State& state) {
   std::size_t written = 0;
   for (auto _ : state) {
     ausweich::NullTerminal terminal(input);
-    benchmark::DoNotOptimize(ausweich::run(terminal));
+    benchmark::DoNotOptimize(ausweich::run_advisor(terminal));
     written = terminal.bytes_written();
   }
   state.counters["per_analysis"] =
@@ -41,7 +41,7 @@ void StartAnalysisQuit(benchmark::State& state) {
   const std::string input = mixed_input(1);
   for (auto _ : state) {
     ausweich::NullTerminal terminal(input);
-    benchmark::DoNotOptimize(ausweich::run(terminal));
+    benchmark::DoNotOptimize(ausweich::run_advisor(terminal));
   }
 }
 BENCHMARK(StartAnalysisQuit);
@@ -52,16 +52,20 @@ BENCHMARK(StartAnalysisQuit);
 void Picture(benchmark::State& state) {
   ausweich::Zufall zufall(7);
   const ausweich::Ziehung ziehung = ausweich::ziehe(10, zufall);
-  std::vector<ausweich::Bildangaben> angaben;
+  std::vector<ausweich::Angaben> angaben;
   for (const ausweich::Begegnung& b : ziehung.begegnungen()) {
-    angaben.push_back(ausweich::bildangaben(ausweich::Aufgabe(b), true));
+    const ausweich::Aufgabe aufgabe(b);
+    ausweich::Angaben a;
+    aufgabe.vorlegen(a);
+    aufgabe.aufloesen(a);
+    angaben.push_back(a);
   }
   ausweich::Bildpuffer puffer;
   std::size_t i = 0;
   std::size_t bytes = 0;
   for (auto _ : state) {
     const auto zeit = i % 2 == 0 ? ausweich::Tageszeit::tag : ausweich::Tageszeit::nacht;
-    const ausweich::Bildangaben& a = angaben[i++ / 2 % angaben.size()];
+    const ausweich::Angaben& a = angaben[i++ / 2 % angaben.size()];
     const ausweich::Bilder b = ausweich::zeichne(a, zeit, puffer);
     bytes += b.bild.size() + b.sicht.size() + b.text.size();
     benchmark::DoNotOptimize(b);

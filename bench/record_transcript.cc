@@ -18,8 +18,8 @@
 #include <string_view>
 #include <vector>
 
-#include "console/run_advisor.h"
 #include "console/program_end.h"
+#include "console/run_advisor.h"
 #include "mixed_session.h"
 #include "string_terminal.h"
 
@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
   const std::string dir = argv[2];
 
   RecordingConsole console(session.input);
-  const int status = ausweich::run(console);
+  const int status = ausweich::run_advisor(console);
   if (status != ausweich::kStatusQuit)
     fail("the run ended with " + console.diagnostics());
   const std::vector<std::string> chunks = console.finish();

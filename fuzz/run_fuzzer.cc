@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Pieces of 1 to 8 bytes for some inputs, the whole input at once for most.
   const std::size_t chunk = size % 3 == 0 ? 1 + size % 8 : SIZE_MAX;
   WatchfulTerminal terminal(input, chunk);
-  const int status = ausweich::run(terminal);
+  const int status = ausweich::run_advisor(terminal);
   const std::string_view tail = terminal.tail();
   const std::string& err = terminal.diagnostics();
 

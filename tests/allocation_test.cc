@@ -10,13 +10,14 @@
 #include <new>
 #include <string>
 
-#include "console/run_advisor.h"
 #include "console/program_end.h"
+#include "console/run_advisor.h"
+#include "core/angaben.h"
 #include "mixed_session.h"
 #include "null_terminal.h"
 #include "picture/bilder.h"
-#include "training/ziehung.h"
 #include "training/aufgabe.h"
+#include "training/ziehung.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ namespace {
 long allocations_of_run(const std::string& input) {
   NullTerminal terminal(input);
   const long before = allocations;
-  const int status = run(terminal);
+  const int status = run_advisor(terminal);
   const long made = allocations - before;
   EXPECT_EQ(status, kStatusQuit);
   return made;
@@ -140,8 +141,11 @@ TEST(AllocationTest, PicturesAllocateNothing) {
   const long before = allocations;
   for (const Begegnung& b : ziehung.begegnungen()) {
     const Aufgabe a(b);
+    Angaben angaben;
+    a.vorlegen(angaben);
+    a.aufloesen(angaben);
     for (const Tageszeit t : {Tageszeit::tag, Tageszeit::nacht}) {
-      EXPECT_FALSE(zeichne(a, true, t, puffer).bild.empty());
+      EXPECT_FALSE(zeichne(angaben, t, puffer).bild.empty());
     }
   }
   EXPECT_EQ(allocations - before, 0);

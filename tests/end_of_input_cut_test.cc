@@ -24,7 +24,7 @@ struct Cut {
 
 Cut run_cut(std::string_view input, std::size_t chunk) {
   StringTerminal t(input, chunk);
-  const int status = run(t);
+  const int status = run_advisor(t);
   return {status, t.output(), t.diagnostics(), t.reads()};
 }
 

@@ -181,9 +181,9 @@ Gesetz seeschstro(const Situation& s, Peilung p) {
 
 }  // namespace
 
-Gesetz gesetz(const Situation& s, Peilung p, const std::set<Feld>& gefragt) {
+Gesetz gesetz(const Situation& s, Peilung p, const Gefragt& gefragt) {
   Situation f = s;
-  if (!gefragt.count(Feld::kvtg) && s.kvr == hohe_see) f.kvtg = freier_seeraum;
+  if (!gefragt.count(&Situation::kvtg) && s.kvr == hohe_see) f.kvtg = freier_seeraum;
   Gesetz g = s.kvr == seeschifffahrtsstrassen ? seeschstro(f, p) : kvr(f, p, f.kvtg);
   mit_teilweise(g);
   return g;

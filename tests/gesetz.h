@@ -1,9 +1,11 @@
 #pragma once
 
 #include <set>
+#include <vector>
 
-#include "core/situation.h"
+#include "core/frage.h"
 #include "core/pflicht.h"
+#include "core/situation.h"
 
 namespace ausweich::testing {
 
@@ -16,10 +18,25 @@ struct Gesetz {
   std::set<Klasse> teilweise;          // a weaker duty of a vessel that must give way
 };
 
+/// The codes that an analysis asked.
+class Gefragt {
+ public:
+  void insert(Feld f) { felder_.push_back(f); }
+  bool count(Feld f) const {
+    for (const Feld g : felder_) {
+      if (g == f) return true;
+    }
+    return false;
+  }
+
+ private:
+  std::vector<Feld> felder_;
+};
+
 /// The law for the record `s` of one analysis from a fresh start, as the
 /// training describes it (with the advisor's assumptions), at the bearing
 /// `p` where one was drawn. Only the codes in `gefragt` were asked; the
 /// others hold defaults and do not count.
-Gesetz gesetz(const Situation& s, Peilung p, const std::set<Feld>& gefragt);
+Gesetz gesetz(const Situation& s, Peilung p, const Gefragt& gefragt);
 
 }  // namespace ausweich::testing

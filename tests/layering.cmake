@@ -1,7 +1,22 @@
 # Checks the layers of the sources in SOURCE (src/): each folder is a layer,
-# and a file may include only headers of its own layer and of the layers
-# below it, in this order from the bottom:
-set(layers core analysis training picture console web app)
+# and a file may include only headers of its own layer and of the layers it
+# builds on, as listed here (a house of six floors: the pictures stand beside
+# the analyses on the core alone):
+#   core       nothing
+#   analysis   core
+#   picture    core
+#   training   core, analysis
+#   console    core, analysis, training, picture
+#   web        all of those and console
+#   app        every layer
+set(layers core analysis picture training console web app)
+set(below_core "")
+set(below_analysis core)
+set(below_picture core)
+set(below_training core analysis)
+set(below_console core analysis picture training)
+set(below_web core analysis picture training console)
+set(below_app core analysis picture training console web)
 # Nor may the units (a header with its .cc) include one another in a circle.
 # Run with: cmake -DSOURCE=src -P tests/layering.cmake
 
@@ -22,8 +37,8 @@ foreach(file IN LISTS files)
   foreach(line IN LISTS lines)
     string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" header "${line}")
     string(REGEX MATCH "^[^/]+" its_layer "${header}")
-    list(FIND layers "${its_layer}" its_rank)
-    if(its_rank EQUAL -1 OR its_rank GREATER rank)
+    list(FIND below_${layer} "${its_layer}" allowed)
+    if(NOT its_layer STREQUAL layer AND allowed EQUAL -1)
       string(APPEND faults "  ${file} includes ${header}\n")
     endif()
     string(REGEX REPLACE "\\.h$" "" included "${header}")

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "console/run_advisor.h"
 #include "console/program_end.h"
+#include "console/run_advisor.h"
 #include "mixed_session.h"
 #include "null_terminal.h"
 #include "string_terminal.h"
@@ -52,7 +52,7 @@ long lines_in(std::string_view text) {
 TEST(OutputDeliveryTest, OneWriteBeforeEachReadOfAConsole) {
   const bench::MixedSession session = bench::mixed_session(6);  // 222 analyses
   LineConsole console(session.input);
-  ASSERT_EQ(run(console), kStatusQuit);
+  ASSERT_EQ(run_advisor(console), kStatusQuit);
   const std::string& events = console.events();
   EXPECT_EQ(std::count(events.begin(), events.end(), 'R'), lines_in(session.input));
   std::string alternating;
@@ -69,7 +69,7 @@ TEST(OutputDeliveryTest, OneWriteBeforeEachReadOfAConsole) {
 TEST(OutputDeliveryTest, OneWritePerLineWhenInputArrivesInBlocks) {
   const bench::MixedSession session = bench::mixed_session(6);
   NullTerminal pipe(session.input);
-  ASSERT_EQ(run(pipe), kStatusQuit);
+  ASSERT_EQ(run_advisor(pipe), kStatusQuit);
   EXPECT_EQ(pipe.writes(), lines_in(session.input) + 1);
   EXPECT_LT(pipe.reads(), lines_in(session.input) / 50);
   EXPECT_EQ(pipe.diagnostics(), 0);
@@ -79,7 +79,7 @@ TEST(OutputDeliveryTest, OneWritePerLineWhenInputArrivesInBlocks) {
 // hands that screen over in one piece, and only then ends with the diagnostic.
 TEST(OutputDeliveryTest, ScreenBeforeTheFailureEndGoesOutWhole) {
   LineConsole console("\n");
-  EXPECT_EQ(run(console), kStatusFailure);
+  EXPECT_EQ(run_advisor(console), kStatusFailure);
   EXPECT_EQ(console.events(), "WRWRWD");
 }
 

@@ -1,20 +1,20 @@
 // The pictures of an encounter: the signals of every type by the KVR and the
 // SeeSchStrO, drawn by day and by night; the arcs of rule 21 at their edges;
 // what the lookout sees; and every drawable encounter drawn whole.
-#include "picture/bilder.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "core/angaben.h"
 #include "core/bogen.h"
+#include "picture/bilder.h"
 #include "picture/szene.h"
-#include "training/ziehung.h"
-#include "training/begegnung.h"
 #include "training/aufgabe.h"
+#include "training/begegnung.h"
 #include "training/uebung.h"
+#include "training/ziehung.h"
 
 namespace ausweich {
 namespace {
@@ -83,14 +83,34 @@ std::string namen(std::span<const Licht> lichter) {
   return sortiert(n);
 }
 
-Bildangaben begegnung(Code typ_b, Code laenge_b, Code seegebiet) {
-  Bildangaben a;
-  for (const Angabe g : {Angabe{Feld::ka1, maschinenfahrzeug},
-                         Angabe{Feld::ka2, kleiner_20m}, Angabe{Feld::kb1, typ_b},
-                         Angabe{Feld::kb2, laenge_b}, Angabe{Feld::kvr, seegebiet}}) {
-    if (g.code != 0) a.antwort(g);
-  }
+/// The collector told `angaben` (those with a code) and `peilung`, as a
+/// training item tells it.
+Angaben gesagt(std::vector<Angabe> angaben, Peilung peilung = Peilung::offen) {
+  std::erase_if(angaben, [](const Angabe& g) { return g.code == 0; });
+  Angaben a;
+  a.vorlage(angaben, peilung);
   return a;
+}
+
+/// A motor vessel A under 20 m meeting a B of `typ_b` and `laenge_b` in
+/// `seegebiet`, and what else is given.
+std::vector<Angabe> begegnung(Code typ_b, Code laenge_b, Code seegebiet,
+                              std::vector<Angabe> dazu = {}) {
+  std::vector<Angabe> g = {{&Situation::ka1, maschinenfahrzeug},
+                           {&Situation::ka2, kleiner_20m},
+                           {&Situation::kb1, typ_b},
+                           {&Situation::kb2, laenge_b},
+                           {&Situation::kvr, seegebiet}};
+  g.insert(g.end(), dazu.begin(), dazu.end());
+  return g;
+}
+
+/// A training item as its face is told it, with the solution or without.
+Angaben vorgelegt(const Aufgabe& a, bool mit_loesung) {
+  Angaben angaben;
+  a.vorlegen(angaben);
+  if (mit_loesung) a.aufloesen(angaben);
+  return angaben;
 }
 
 // KVR rules 23 to 28 for a vessel making way through the water, and the
@@ -131,7 +151,7 @@ TEST(PictureTest, SignalsByTypeAndRegime) {
     const Signale s = signale(z.typ, z.laenge, z.seegebiet);
     EXPECT_EQ(s.zweites_topplicht, z.zweites_topplicht);
     EXPECT_NE(s.hinweis.find(z.hinweis), std::string_view::npos) << s.hinweis;
-    const Bildangaben a = begegnung(z.typ, z.laenge, z.seegebiet);
+    const Angaben a = gesagt(begegnung(z.typ, z.laenge, z.seegebiet));
     const Bilder nacht = zeichne(a, Tageszeit::nacht, p);
     EXPECT_EQ(werte(nacht.bild, "data-licht", "B"), sortiert(z.nacht));
     EXPECT_EQ(werte(nacht.bild, "data-signal", ""), "");
@@ -177,25 +197,29 @@ TEST(PictureTest, ArcsAtTheirEdges) {
 // visibility is clear, nothing is drawn.
 TEST(PictureTest, TheLookoutSeesTheLightsWhoseArcsFaceA) {
   Bildpuffer p;
-  Bildangaben kreuzt = begegnung(maschinenfahrzeug, groesser_20m, hohe_see);
-  kreuzt.peilung(Peilung::kreuzt_von_stb);
-  EXPECT_EQ(zeichne(kreuzt, Tageszeit::nacht, p).sicht, "");
-  kreuzt.antwort(Feld::ks, klare_sicht);
+  const Angaben ohne_sicht = gesagt(begegnung(maschinenfahrzeug, groesser_20m, hohe_see),
+                                    Peilung::kreuzt_von_stb);
+  EXPECT_EQ(zeichne(ohne_sicht, Tageszeit::nacht, p).sicht, "");
+  const Angaben kreuzt = gesagt(begegnung(maschinenfahrzeug, groesser_20m, hohe_see,
+                                          {{&Situation::ks, klare_sicht}}),
+                                Peilung::kreuzt_von_stb);
   Bilder b = zeichne(kreuzt, Tageszeit::nacht, p);
   EXPECT_EQ(werte(b.sicht, "data-licht", ""), "seitenlicht-rot topplicht");
   EXPECT_NE(b.text.find("B zeigt A: Topplicht, rotes Seitenlicht."),
             std::string_view::npos);
 
-  Bildangaben ueberholt = begegnung(fischend, 0, hohe_see);
-  ueberholt.antwort(Feld::kueb, a_ueberholt_b);
-  ueberholt.antwort(Feld::ks, klare_sicht);
+  const Angaben ueberholt = gesagt(
+      begegnung(fischend, 0, hohe_see,
+                {{&Situation::ks, klare_sicht}, {&Situation::kueb, a_ueberholt_b}}));
   EXPECT_EQ(werte(zeichne(ueberholt, Tageszeit::nacht, p).sicht, "data-licht", ""),
             "hecklicht rundum-rot rundum-weiss");
   EXPECT_EQ(werte(zeichne(ueberholt, Tageszeit::tag, p).sicht, "data-signal", ""),
             "kegel-spitzen-zusammen");
 
-  ueberholt.antwort(Feld::ks, verminderte_sicht);
-  b = zeichne(ueberholt, Tageszeit::nacht, p);
+  const Angaben im_nebel = gesagt(begegnung(
+      fischend, 0, hohe_see,
+      {{&Situation::ks, verminderte_sicht}, {&Situation::kueb, a_ueberholt_b}}));
+  b = zeichne(im_nebel, Tageszeit::nacht, p);
   EXPECT_EQ(b.sicht, "");
   EXPECT_NE(b.text.find("Radarecho"), std::string_view::npos);
 }
@@ -210,10 +234,11 @@ TEST(PictureTest, EveryDrawableEncounterIsDrawnWhole) {
     int sichten = 0;
     void besuche(const Begegnung& b) override {
       const Aufgabe a(b);
-      const Szene s = szene(bildangaben(a, false));
+      const Angaben ohne = vorgelegt(a, false);
+      const Szene s = szene(ohne);
       for (const bool loesung : {false, true}) {
         for (const Tageszeit t : {Tageszeit::tag, Tageszeit::nacht}) {
-          const Bilder bilder = zeichne(a, loesung, t, p);
+          const Bilder bilder = zeichne(vorgelegt(a, loesung), t, p);
           ASSERT_TRUE(ausgewogen(bilder.bild)) << bilder.bild;
           ASSERT_EQ(bilder.sicht.empty(), s.lage == Lage::offen || !s.klare_sicht);
           ASSERT_TRUE(bilder.sicht.empty() || ausgewogen(bilder.sicht)) << bilder.sicht;
@@ -225,9 +250,9 @@ TEST(PictureTest, EveryDrawableEncounterIsDrawnWhole) {
               s.lage == Lage::offen);
           if (t == Tageszeit::tag) continue;
           ASSERT_EQ(werte(bilder.bild, "data-licht", "A"),
-                    namen(signale_von(bildangaben(a, false), Schiff::a).lichter));
+                    namen(signale_von(ohne, Schiff::a).lichter));
           ASSERT_EQ(werte(bilder.bild, "data-licht", "B"),
-                    namen(signale_von(bildangaben(a, false), Schiff::b).lichter));
+                    namen(signale_von(ohne, Schiff::b).lichter));
         }
       }
     }
@@ -236,33 +261,29 @@ TEST(PictureTest, EveryDrawableEncounterIsDrawnWhole) {
   EXPECT_GT(alle.sichten, 0);
 }
 
-// The training hands each item to its face: drawn from what the face was
-// told, it is the item's own picture, with the solution once answered.
+// The training tells each item to its face through the dialogue's listener:
+// a collector that listens there draws the item's own picture, with the
+// solution once answered.
 TEST(PictureTest, TheTrainingTellsItsFaceWhatToDraw) {
   struct Gesicht final : Dialogue {
-    Bildangaben angaben;
-    void line(std::string_view) override {}
-    void empty() override {}
-    void clear(int) override {}
-    void ask(const Frage&, Code&) override {}
-    void wait_enter(const Pause&) override {}
-    Code choose(const Frage&) override { return richtig; }
-    void vorlage(std::span<const Angabe> g, Peilung peilung) override {
-      angaben.beginne();
-      angaben.antworten(g);
-      angaben.peilung(peilung);
-    }
-    void verdict(const Pflicht& p) override { angaben.urteil(p); }
-    void duty(const Pflicht& p) override { angaben.pflicht(p); }
+    explicit Gesicht(Angaben& angaben) : Dialogue(angaben) {}
+    void read_answer(const Frage&, Code&) override {}
+    void read_enter() override {}
+    Code read_choice(const Frage&) override { return richtig; }
     Code richtig = 0;
-  } gesicht;
+  };
+  Angaben angaben;
+  Gesicht gesicht(angaben);
   Zufall zufall(11);
   const Aufgabe aufgabe(ziehe(1, zufall).lagen[0]);
   gesicht.richtig = static_cast<Code>(klasse(aufgabe.entscheidung()));
   Uebung(1, 11).run(gesicht);
-  Bildpuffer p, q;
-  EXPECT_EQ(zeichne(gesicht.angaben, Tageszeit::nacht, p).bild,
-            zeichne(aufgabe, true, Tageszeit::nacht, q).bild);
+  ASSERT_TRUE(angaben.entschieden());
+  EXPECT_EQ(klasse(angaben.pflichten()[0]), klasse(aufgabe.entscheidung()));
+  EXPECT_EQ(angaben.peilung(), aufgabe.begegnung().peilung);
+  for (const DrawnRun::Answer& a : aufgabe.run().answers()) {
+    if (!a.after_verdict) EXPECT_EQ(angaben.code(a.frage->feld), a.value);
+  }
 }
 
 }  // namespace

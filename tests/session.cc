@@ -9,7 +9,7 @@ namespace ausweich::testing {
 
 Session run_session(std::string_view input) {
   StringTerminal terminal(input);
-  const int status = run(terminal);
+  const int status = run_advisor(terminal);
   return {terminal.output(), status, terminal.diagnostics()};
 }
 

@@ -1,8 +1,6 @@
 // The training mode: every encounter it can draw is fair and, replayed in
 // the advisor with the replies it shows, gives the explanation it shows; the
 // draw of a class; and training runs as a learner meets them.
-#include "training/uebung.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
@@ -19,9 +17,10 @@
 #include "picture/bilder.h"
 #include "session.h"
 #include "string_terminal.h"
-#include "training/ziehung.h"
-#include "training/begegnung.h"
 #include "training/aufgabe.h"
+#include "training/begegnung.h"
+#include "training/uebung.h"
+#include "training/ziehung.h"
 
 namespace ausweich::testing {
 namespace {
@@ -78,8 +77,8 @@ void check_description(const Aufgabe& a, const DrawnRun& run) {
   }
 }
 
-std::set<Feld> asked(const DrawnRun& run) {
-  std::set<Feld> felder;
+Gefragt asked(const DrawnRun& run) {
+  Gefragt felder;
   for (const DrawnRun::Answer& a : run.answers()) {
     if (!a.after_verdict) felder.insert(a.frage->feld);
   }
@@ -101,15 +100,15 @@ std::string names(const std::set<Klasse>& k) {
 /// Both vessels follow the same fairway or lane the same way with nobody
 /// overtaking, or one overtakes the other across the fairway or lane that
 /// the other follows: facts without an encounter, or that cannot be.
-bool without_encounter_or_impossible(const Situation& s, const std::set<Feld>& f) {
-  const bool overtaking = s.kueb != keiner_ueberholt && f.count(Feld::kueb);
-  if (f.count(Feld::kavt)) {
+bool without_encounter_or_impossible(const Situation& s, const Gefragt& f) {
+  const bool overtaking = s.kueb != keiner_ueberholt && f.count(&Situation::kueb);
+  if (f.count(&Situation::kavt)) {
     const bool both = s.kavt == im_einbahnweg_folgend && s.kbvt == im_einbahnweg_folgend;
     const bool across = (s.kavt == im_einbahnweg_folgend && s.kbvt == querend) ||
                         (s.kavt == querend && s.kbvt == im_einbahnweg_folgend);
     return (both && !overtaking) || (across && overtaking);
   }
-  if (!f.count(Feld::kafw)) return false;
+  if (!f.count(&Situation::kafw)) return false;
   const bool both = s.kafw >= im_fw_folgend && s.kbfw >= im_fw_folgend;
   const bool same_way = s.kvr == hohe_see || s.kent != gegenkurse;
   const bool across = (s.kafw >= im_fw_folgend && s.kbfw == im_fw_nicht_folgend) ||
@@ -145,7 +144,7 @@ TEST(TrainingTest, EveryDrawableEncounterIsSetAsAnExaminerWould) {
     ASSERT_EQ(a.entscheidung().regel, b.regel);
     deciding.insert(b.regel);
     const Situation& s = a.situation();
-    const std::set<Feld> f = asked(run);
+    const Gefragt f = asked(run);
     EXPECT_FALSE(without_encounter_or_impossible(s, f));
 
     const Gesetz law = gesetz(s, b.peilung, f);
@@ -376,58 +375,6 @@ TEST(TrainingTest, EndsEarlyWithTheScoreSoFar) {
   EXPECT_EQ(none.status, 2);
   EXPECT_EQ(none.err, "fmt: end of file\n");
   EXPECT_NE(none.out.find("Ergebnis: "), std::string::npos);
-}
-
-TEST(CommandLineTest, OptionsAndTheirErrors) {
-  const Program help = training("", {"--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_EQ(help.out.rfind("Aufruf: ausweichregeln\n", 0), 0u);
-  EXPECT_NE(help.out.find("--uebung"), std::string::npos);
-  // The usage text answers whatever else stands beside it.
-  EXPECT_EQ(training("", {"--bogus", "--help"}).out, help.out);
-  EXPECT_EQ(training("", {"--uebung", "-h", "--version"}).out, help.out);
-  const Program version = training("", {"--version"});
-  EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, "ausweichregeln " AUSWEICH_VERSION "\n");
-
-  for (const std::vector<const char*>& bad : std::vector<std::vector<const char*>>{
-           {"--bogus"},
-           {"extra"},
-           {"--uebung", "--anzahl"},
-           {"--uebung", "--anzahl", "0"},
-           {"--uebung", "--anzahl", "101"},
-           {"--uebung", "--anzahl", "5x"},
-           {"--uebung", "--seed", "-1"},
-           {"--uebung", "--seed", "18446744073709551616"},
-           {"--anzahl", "5"},
-           {"--uebung", "--bild", "1"},
-           {"--uebung", "--seed", "1", "--anzahl", "3", "--bild", "4"},
-           {"--bild", "1", "--seed", "1"}}) {
-    const Program r = training("1\n", bad);
-    EXPECT_EQ(r.status, 2) << bad.back();
-    EXPECT_EQ(r.out, "") << bad.back();
-    EXPECT_EQ(count(r.err, "\n"), 1) << r.err;
-    EXPECT_EQ(r.err.rfind("ausweichregeln: ", 0), 0u) << r.err;
-    EXPECT_NE(r.err.find("--help"), std::string::npos) << r.err;
-  }
-  EXPECT_EQ(training("", {"--uebung", "--seed="}).err,
-            "ausweichregeln: --seed braucht eine ganze Zahl ab 0, nicht '' (siehe "
-            "ausweichregeln --help)\n");
-  // A worksheet: the picture of one item of the draw and nothing else.
-  const Program blatt = training("", {"--uebung", "--seed", "11", "--bild", "3"});
-  Zufall zufall(11);
-  Bildpuffer puffer;
-  const Aufgabe dritte(ziehe(10, zufall).lagen[2]);
-  const std::string_view bild = zeichne(dritte, false, Tageszeit::tag, puffer).bild;
-  EXPECT_EQ(blatt.out, std::string(bild) + "\n");
-  EXPECT_EQ(blatt.status, 0);
-  EXPECT_EQ(blatt.err, "");
-  // No arguments: the advisor itself.
-  const std::string input = analysis({"", "", "", "", "", "1", "2"}) + analysis({"0"});
-  const Program advisor = training(input, {});
-  const Session direct = run_session(input);
-  EXPECT_EQ(advisor.out, direct.out);
-  EXPECT_EQ(advisor.status, direct.status);
 }
 
 }  // namespace

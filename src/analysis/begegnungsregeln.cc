@@ -57,19 +57,19 @@ constexpr Antwort kLuv[] = {
 };
 static_assert(in_reihe(kLuv));
 
-constexpr Frage kSichtFrage = {Feld::ks, "Sichtverhaeltnisse ?", kSichtMenue, kSicht,
-                               "Wie ist die Sicht?"};
+constexpr Frage kSichtFrage = {&Situation::ks, "Sichtverhaeltnisse ?", kSichtMenue,
+                               kSicht, "Wie ist die Sicht?"};
 
-constexpr Frage kWindAFrage = {Feld::ka3,
+constexpr Frage kWindAFrage = {&Situation::ka3,
                                "Wind, von welcher Seite fuer eigenes Schiff A ?",
                                kWindAMenue, kWindA, "Von welcher Seite hat A den Wind?"};
 
-constexpr Frage kWindBFrage = {Feld::kb3,
+constexpr Frage kWindBFrage = {&Situation::kb3,
                                "Wind, von welcher Seite fuer gegner. Schiff B ?",
                                kWindBMenue, kWindB, "Von welcher Seite hat B den Wind?"};
 
-constexpr Frage kLuvFrage = {Feld::kluv, "Wie liegt A zu B relativ zum Wind?", kLuvMenue,
-                             kLuv, "Liegt A in Luv oder in Lee von B?"};
+constexpr Frage kLuvFrage = {&Situation::kluv, "Wie liegt A zu B relativ zum Wind?",
+                             kLuvMenue, kLuv, "Liegt A in Luv oder in Lee von B?"};
 
 void n2sic(Dialogue& d, Code& ks) {
   d.ask(kSichtFrage, ks);

@@ -55,13 +55,13 @@ constexpr Antwort kEinbahnweglage[] = {
 static_assert(in_reihe(kEinbahnweglage));
 
 constexpr Frage kFahrwassersituationFrage = {
-    Feld::kvtg, "Welche Fahrwassersituation liegt vor?", kFahrwassersituationMenue,
+    &Situation::kvtg, "Welche Fahrwassersituation liegt vor?", kFahrwassersituationMenue,
     kFahrwassersituation, "Welche Fahrwassersituation liegt vor?"};
 
 constexpr Frage kEinbahnweglageFrage[] = {
-    {Feld::kavt, "Wie liegt A relativ zum Einbahnweg?", kEinbahnweglageMenue,
+    {&Situation::kavt, "Wie liegt A relativ zum Einbahnweg?", kEinbahnweglageMenue,
      kEinbahnweglage, "Wie liegt A zum Einbahnweg?", Schiff::a},
-    {Feld::kbvt, "Wie liegt B relativ zum Einbahnweg?", kEinbahnweglageMenue,
+    {&Situation::kbvt, "Wie liegt B relativ zum Einbahnweg?", kEinbahnweglageMenue,
      kEinbahnweglage, "Wie liegt B zum Einbahnweg?", Schiff::b},
 };
 

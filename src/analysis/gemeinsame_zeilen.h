@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "core/frage.h"
-#include "core/situation.h"
 #include "core/pflicht.h"
+#include "core/situation.h"
 
 namespace ausweich {
 
@@ -40,10 +40,10 @@ inline constexpr Antwort kImFwNichtFolgend = {im_fw_nicht_folgend,
 /// and the answers of the regime that asks it, A first.
 constexpr std::array<Frage, 2> fahrwasserlage_fragen(
     std::span<const std::string_view> menue, std::span<const Antwort> antworten) {
-  return {
-      {{Feld::kafw, kWieLiegtImFw[0], menue, antworten, kWieLiegtImFwTitel[0], Schiff::a},
-       {Feld::kbfw, kWieLiegtImFw[1], menue, antworten, kWieLiegtImFwTitel[1],
-        Schiff::b}}};
+  return {{{&Situation::kafw, kWieLiegtImFw[0], menue, antworten, kWieLiegtImFwTitel[0],
+            Schiff::a},
+           {&Situation::kbfw, kWieLiegtImFw[1], menue, antworten, kWieLiegtImFwTitel[1],
+            Schiff::b}}};
 }
 
 /// Whether a vessel is one that KVR Regel 9 b) and d) protect in a narrow

@@ -66,25 +66,25 @@ constexpr Antwort kSeegebiet[] = {
 };
 static_assert(in_reihe(kSeegebiet));
 
-constexpr Frage kTypAFrage = {Feld::ka1, "Typ des  Schiffes   A ?", kTypAMenue, kTypA,
-                              "Was für ein Fahrzeug ist A, Ihr eigenes Schiff?"};
+constexpr Frage kTypAFrage = {&Situation::ka1, "Typ des  Schiffes   A ?", kTypAMenue,
+                              kTypA, "Was für ein Fahrzeug ist A, Ihr eigenes Schiff?"};
 
 constexpr Frage kLaengeAFrage = {
-    Feld::ka2,         "Laenge des  Schiffes A ?                ",
+    &Situation::ka2,   "Laenge des  Schiffes A ?                ",
     kLaengeAMenue,     kLaenge,
     "Wie lang ist A?", Schiff::a,
     Satzart::anhaengen};
 
-constexpr Frage kTypBFrage = {Feld::kb1, "Typ des Gegners B ?",         kTypBMenue,
-                              kTypB,     "Was für ein Fahrzeug ist B?", Schiff::b};
+constexpr Frage kTypBFrage = {&Situation::kb1, "Typ des Gegners B ?",         kTypBMenue,
+                              kTypB,           "Was für ein Fahrzeug ist B?", Schiff::b};
 
 constexpr Frage kLaengeBFrage = {
-    Feld::kb2,         "Laenge des Schiff B?                ",
+    &Situation::kb2,   "Laenge des Schiff B?                ",
     kLaengeBMenue,     kLaenge,
     "Wie lang ist B?", Schiff::b,
     Satzart::anhaengen};
 
-constexpr Frage kSeegebietFrage = {Feld::kvr, "Welches Seegebiet?", kSeegebietMenue,
+constexpr Frage kSeegebietFrage = {&Situation::kvr, "Welches Seegebiet?", kSeegebietMenue,
                                    kSeegebiet,
                                    "In welchem Seegebiet begegnen sich A und B?"};
 

@@ -28,11 +28,11 @@ constexpr Antwort kWache[] = {
 static_assert(in_reihe(kWache));
 
 constexpr Frage kZusatzinfoFrage = {
-    Feld::keines, "Wollen Sie Zusatzinformationen zu Regel 19 KVR?", kZusatzinfoMenue,
+    nullptr, "Wollen Sie Zusatzinformationen zu Regel 19 KVR?", kZusatzinfoMenue,
     kZusatzinfo, "Möchten Sie Hinweise zum Verhalten nach KVR Regel 19?"};
 
 constexpr Frage kWacheFrage = {
-    Feld::keines, "Fahren Sie nur mit HOERWACHE, oder unter RADAR ?", kWacheMenue, kWache,
+    nullptr, "Fahren Sie nur mit HOERWACHE, oder unter RADAR ?", kWacheMenue, kWache,
     "Fahren Sie nur mit Hörwache oder mit Radar?"};
 
 void hoerwache_tabelle(Dialogue& d) {

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "analysis/kvr.h"
 #include "analysis/gemeinsame_zeilen.h"
+#include "analysis/kvr.h"
 #include "analysis/ueberholfrage.h"
 
 namespace ausweich {
@@ -81,16 +81,16 @@ constexpr Antwort kEngstelle[] = {
 static_assert(in_reihe(kEngstelle));
 
 constexpr Frage kHauptfahrwasserFrage = {
-    Feld::khnfw, "Gibt es Haupt- und Nebenfahrwasser?", kHauptfahrwasserMenue,
+    &Situation::khnfw, "Gibt es Haupt- und Nebenfahrwasser?", kHauptfahrwasserMenue,
     kHauptfahrwasser, "Gibt es ein Haupt- und ein Nebenfahrwasser?"};
 
-constexpr Frage kGegenkurseFrage = {Feld::kent, "Fahren A und B entgegengesetzte Kurse? ",
-                                    kGegenkurseMenue, kGegenkurse,
-                                    "Fahren A und B entgegengesetzte Kurse?"};
+constexpr Frage kGegenkurseFrage = {
+    &Situation::kent, "Fahren A und B entgegengesetzte Kurse? ", kGegenkurseMenue,
+    kGegenkurse, "Fahren A und B entgegengesetzte Kurse?"};
 
-constexpr Frage kEngstelleFrage = {Feld::keng, "Gibt es beim Begegnen eine Engstelle ?",
-                                   kEngstelleMenue, kEngstelle,
-                                   "Begegnen sich A und B an einer Engstelle?"};
+constexpr Frage kEngstelleFrage = {
+    &Situation::keng, "Gibt es beim Begegnen eine Engstelle ?", kEngstelleMenue,
+    kEngstelle, "Begegnen sich A und B an einer Engstelle?"};
 
 /// Where A (`n5afw`) or B (`n5bfw`) lies relative to the fairway.
 void n5fw(Dialogue& d, Schiff schiff, Code& code) {

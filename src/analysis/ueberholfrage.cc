@@ -21,7 +21,7 @@ constexpr Antwort kUeberholen[] = {
 static_assert(in_reihe(kUeberholen));
 
 constexpr Frage kUeberholer = {
-    Feld::kueb, "Ist einer der beiden A oder B ein Ueberholer ?", kUeberholerMenue,
+    &Situation::kueb, "Ist einer der beiden A oder B ein Ueberholer ?", kUeberholerMenue,
     kUeberholen, "Überholt einer den anderen?"};
 
 }  // namespace

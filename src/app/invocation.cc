@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cstdint>
 
-#include "console/run_advisor.h"
 #include "console/program_end.h"
+#include "console/run_advisor.h"
 #include "console/run_training.h"
 #include "console/write_worksheet.h"
 #include "training/ziehung.h"
@@ -202,12 +202,12 @@ int ausweichregeln(Argumente args, Terminal& terminal, std::uint64_t zufall) {
       schreibe(terminal, kVersion);
       return kStatusQuit;
     case Aufruf::Art::ueben:
-      if (a.bild > 0) return arbeitsblatt(terminal, a.anzahl, a.seed, a.bild);
-      return uebung(terminal, a.anzahl, a.mit_seed ? a.seed : zufall);
+      if (a.bild > 0) return write_worksheet(terminal, a.anzahl, a.seed, a.bild);
+      return run_training(terminal, a.anzahl, a.mit_seed ? a.seed : zufall);
     case Aufruf::Art::beraten:
       break;
   }
-  return run(terminal);
+  return run_advisor(terminal);
 }
 
 }  // namespace ausweich

@@ -5,7 +5,7 @@
 
 namespace ausweich {
 
-int run(Terminal& terminal) {
+int run_advisor(Terminal& terminal) {
   struct Berater final : ConsoleProgram {
     void run(ConsoleDialogue& d) override { hauptprogramm(d); }
   } berater;

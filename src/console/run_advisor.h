@@ -6,6 +6,6 @@ namespace ausweich {
 
 /// Runs the advisor on `terminal` until it ends, and returns the exit status.
 /// The screen is flushed and the diagnostic, if any, written before it returns.
-int run(Terminal& terminal);
+int run_advisor(Terminal& terminal);
 
 }  // namespace ausweich

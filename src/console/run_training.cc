@@ -5,7 +5,7 @@
 
 namespace ausweich {
 
-int uebung(Terminal& terminal, int anzahl, std::uint64_t seed) {
+int run_training(Terminal& terminal, int anzahl, std::uint64_t seed) {
   struct Training final : ConsoleProgram {
     Training(int anzahl, std::uint64_t seed) : uebung(anzahl, seed) {}
     void run(ConsoleDialogue& d) override { uebung.run(d); }

@@ -10,6 +10,6 @@ namespace ausweich {
 /// Ends with the score, status 0; an answer of 0 ends it early the same way.
 /// The end of input and an interrupt end it as they end the advisor, after
 /// the score so far. Returns the exit status.
-int uebung(Terminal& terminal, int anzahl, std::uint64_t seed);
+int run_training(Terminal& terminal, int anzahl, std::uint64_t seed);
 
 }  // namespace ausweich

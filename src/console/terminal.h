@@ -5,7 +5,7 @@
 
 namespace ausweich {
 
-class Reports;
+class Listener;
 
 /// The byte streams behind the console dialogue: the user's input, the screen
 /// and the channel for diagnostics. The real one is bound to the process's
@@ -28,9 +28,9 @@ class Terminal {
   /// The line end that this platform's console expects.
   virtual std::string_view line_end() const { return "\n"; }
 
-  /// Where the dialogue reports each screen as data, for a face that shows
-  /// more than the screen; none for a plain console.
-  virtual Reports* reports() { return nullptr; }
+  /// A face beside the screen that listens to everything the program tells
+  /// (the web page's card); none for a plain console.
+  virtual Listener* listener() { return nullptr; }
 };
 
 }  // namespace ausweich

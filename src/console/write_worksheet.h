@@ -11,6 +11,6 @@ namespace ausweich {
 /// SVG element and nothing else. The view from above by day, with nothing
 /// marked: the learners decide, and the run with the same seed solves it.
 /// Returns the exit status.
-int arbeitsblatt(Terminal& terminal, int anzahl, std::uint64_t seed, int lage);
+int write_worksheet(Terminal& terminal, int anzahl, std::uint64_t seed, int lage);
 
 }  // namespace ausweich

@@ -5,36 +5,16 @@
 #include <span>
 #include <string_view>
 
-namespace ausweich {
+#include "core/code.h"
+#include "core/situation.h"
 
-/// An answer code: a number chosen from a numbered menu, counted from 1.
-using Code = std::int32_t;
+namespace ausweich {
 
 /// The code of the situation record that a question sets, so that a face or
 /// the training can keep the answers given in one analysis apart from the
-/// defaults that the record holds besides. `keines` for the questions that
-/// set none.
-enum class Feld : std::uint8_t {
-  keines,
-  ka1,
-  ka2,
-  ka3,
-  ks,
-  kb1,
-  kb2,
-  kb3,
-  kvr,
-  kafw,
-  kbfw,
-  khnfw,
-  kueb,
-  kent,
-  keng,
-  kvtg,
-  kavt,
-  kbvt,
-  kluv,
-};
+/// defaults that the record holds besides: a member of the record itself;
+/// none for the questions that set none.
+using Feld = Code Situation::*;
 
 /// An answer given in one analysis: the code it set and its value.
 struct Angabe {
@@ -76,7 +56,7 @@ enum class Satzart : std::uint8_t {
 /// an empty line, then the menu lines, of which an empty text is an empty
 /// line), and what its answers mean. Its answers run from 1 to `kmax()`.
 struct Frage {
-  Feld feld;                                // the code it sets
+  Feld feld;                                // the code it sets; nullptr: none
   std::string_view frage;                   // the question line on the screen (ASCII)
   std::span<const std::string_view> menue;  // the menu lines on the screen (ASCII)
   std::span<const Antwort> antworten;       // answer 1 first

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/frage.h"
+#include "core/code.h"
 
 namespace ausweich {
 

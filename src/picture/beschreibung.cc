@@ -14,8 +14,8 @@ constexpr std::string_view kZahl[] = {"kein", "ein", "zwei", "drei"};
 /// Items written one after the other, with commas between them.
 class Aufzaehlung {
  public:
-  explicit Aufzaehlung(Schreiber& w) : w_(w) {}
-  Schreiber& naechstes() {
+  explicit Aufzaehlung(Writer& w) : w_(w) {}
+  Writer& naechstes() {
     if (!leer_) w_ << ", ";
     leer_ = false;
     return w_;
@@ -23,7 +23,7 @@ class Aufzaehlung {
   bool leer() const { return leer_; }
 
  private:
-  Schreiber& w_;
+  Writer& w_;
   bool leer_ = true;
 };
 
@@ -53,7 +53,7 @@ void rundumlichter(Aufzaehlung& liste, std::span<const Licht> lichter) {
     senkrecht[n++] = l;
   }
   if (n == 0) return;
-  Schreiber& w = liste.naechstes();
+  Writer& w = liste.naechstes();
   if (gleich) {
     const Farbwort f = farbwort(senkrecht[0]);
     w << kZahl[n] << ' ' << (n == 1 ? f.einzahl : f.mehrzahl)
@@ -85,7 +85,7 @@ void lichter(Aufzaehlung& liste, std::span<const Licht> alle, int aspekt) {
   if (rot != gruen) liste.naechstes() << (rot ? "rotes" : "grünes") << " Seitenlicht";
   if (zu_sehen(Licht::hecklicht)) liste.naechstes() << "Hecklicht";
   if (hat(alle, Licht::dreifarben)) {
-    Schreiber& w = liste.naechstes() << "Dreifarbenlaterne";
+    Writer& w = liste.naechstes() << "Dreifarbenlaterne";
     if (aspekt >= 0) w << " (" << farbwort(dreifarben_sektor(aspekt)).allein << ')';
   }
   rundumlichter(liste, alle);
@@ -112,7 +112,7 @@ Koerperwort koerperwort(Signalkoerper k) {
 }
 
 /// "führt: zwei Bälle." or "führt keine Signalkörper."
-void koerper(Schreiber& w, std::span<const Signalkoerper> koerper) {
+void koerper(Writer& w, std::span<const Signalkoerper> koerper) {
   if (koerper.empty()) {
     w << " keine Signalkörper.";
     return;
@@ -133,7 +133,7 @@ void koerper(Schreiber& w, std::span<const Signalkoerper> koerper) {
   w << '.';
 }
 
-void lage(Schreiber& w, const Szene& s) {
+void lage(Writer& w, const Szene& s) {
   switch (s.lage) {
     case Lage::voraus:
       w << "B fährt voraus auf gleichem Kurs, A überholt. ";
@@ -159,14 +159,14 @@ void lage(Schreiber& w, const Szene& s) {
   }
 }
 
-void gewaesser(Schreiber& w, const Szene& s, const Bildangaben& a) {
+void gewaesser(Writer& w, const Szene& s, const Angaben& a) {
   switch (s.gewaesser) {
     case Gewaesser::fahrwasser:
       w << "Fahrwasser, in Betonnungsrichtung rote Tonnen an Backbord, grüne an "
            "Steuerbord. ";
       break;
     case Gewaesser::hauptfahrwasser:
-      w << (a.code(Feld::khnfw) == a_im_hauptfw
+      w << (a.code(&Situation::khnfw) == a_im_hauptfw
                 ? "A im Hauptfahrwasser, B im Nebenfahrwasser. "
                 : "B im Hauptfahrwasser, A im Nebenfahrwasser. ");
       break;
@@ -181,13 +181,13 @@ void gewaesser(Schreiber& w, const Szene& s, const Bildangaben& a) {
       break;
   }
   if (s.engstelle) {
-    w << "Engstelle; " << (a.code(Feld::keng) == a_mit_stroemung ? 'A' : 'B')
+    w << "Engstelle; " << (a.code(&Situation::keng) == a_mit_stroemung ? 'A' : 'B')
       << " fährt mit der Strömung. ";
   }
   if (s.nebel) w << "Verminderte Sicht: B nur als Radarecho. ";
 }
 
-void segel(Schreiber& w, std::string_view name, Code windseite) {
+void segel(Writer& w, std::string_view name, Code windseite) {
   if (windseite == bb_nicht_erkennbar || windseite == stb_nicht_erkennbar) {
     w << "Segelstellung von " << name << " für A nicht erkennbar. ";
   } else if (windseite == wind_von_bb || windseite == wind_von_stb) {
@@ -198,7 +198,7 @@ void segel(Schreiber& w, std::string_view name, Code windseite) {
 }
 
 /// What a vessel carries, and what the table chose for her.
-void signale(Schreiber& w, std::string_view name, const Signale& sig, Tageszeit t) {
+void signale(Writer& w, std::string_view name, const Signale& sig, Tageszeit t) {
   w << name << " führt";
   if (t == Tageszeit::tag) {
     koerper(w, sig.koerper);
@@ -219,7 +219,7 @@ void signale(Schreiber& w, std::string_view name, const Signale& sig, Tageszeit 
 }
 
 /// The duties marked: the verdict first.
-void pflichten(Schreiber& w, const Bildangaben& a) {
+void pflichten(Writer& w, const Angaben& a) {
   bool erste = a.entschieden();
   for (const Pflicht& p : a.pflichten()) {
     const Klasse k = klasse(p);
@@ -239,7 +239,7 @@ bool mit_sicht(const Szene& s) {
   return s.b_typ != 0 && aspekt_fest(s.lage) && s.klare_sicht;
 }
 
-void beschreibe_sicht(Schreiber& w, const Szene& s, const Bildangaben& a, Tageszeit t) {
+void beschreibe_sicht(Writer& w, const Szene& s, const Angaben& a, Tageszeit t) {
   if (!mit_sicht(s)) return;
   const Signale sig = signale_von(a, Schiff::b);
   w << "B zeigt A";
@@ -254,11 +254,11 @@ void beschreibe_sicht(Schreiber& w, const Szene& s, const Bildangaben& a, Tagesz
   w << '.';
 }
 
-void beschreibe(Schreiber& w, const Szene& s, const Bildangaben& a, Tageszeit t) {
+void beschreibe(Writer& w, const Szene& s, const Angaben& a, Tageszeit t) {
   if (s.b_typ != 0) lage(w, s);
   gewaesser(w, s, a);
-  if (s.a_typ == segler) segel(w, "A", a.code(Feld::ka3));
-  if (s.b_typ == segler) segel(w, "B", a.code(Feld::kb3));
+  if (s.a_typ == segler) segel(w, "A", a.code(&Situation::ka3));
+  if (s.b_typ == segler) segel(w, "B", a.code(&Situation::kb3));
   if (s.a_typ != 0 && t == Tageszeit::nacht)
     signale(w, "A", signale_von(a, Schiff::a), t);
   if (s.b_typ != 0) signale(w, "B", signale_von(a, Schiff::b), t);

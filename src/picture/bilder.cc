@@ -15,27 +15,22 @@ std::string_view ohne_leerzeichen_am_ende(std::string_view text) {
 
 }  // namespace
 
-Bilder zeichne(const Bildangaben& angaben, Tageszeit zeit, Bildpuffer& puffer) {
+Bilder zeichne(const Angaben& angaben, Tageszeit zeit, Bildpuffer& puffer) {
   const Szene s = szene(angaben);
   Bilder b;
-  Schreiber text(puffer.text);
+  Writer text(puffer.text);
   beschreibe(text, s, angaben, zeit);
   b.text = ohne_leerzeichen_am_ende(text.text());
-  Schreiber bild(puffer.bild);
+  Writer bild(puffer.bild);
   zeichne_von_oben(bild, s, angaben, zeit, b.text);
   b.bild = bild.text();
   if (!mit_sicht(s)) return b;
-  Schreiber satz(puffer.satz);
+  Writer satz(puffer.satz);
   beschreibe_sicht(satz, s, angaben, zeit);
-  Schreiber sicht(puffer.sicht);
+  Writer sicht(puffer.sicht);
   zeichne_sicht(sicht, s, angaben, zeit, satz.text());
   b.sicht = sicht.text();
   return b;
-}
-
-Bilder zeichne(const Aufgabe& aufgabe, bool mit_loesung, Tageszeit zeit,
-               Bildpuffer& puffer) {
-  return zeichne(bildangaben(aufgabe, mit_loesung), zeit, puffer);
 }
 
 }  // namespace ausweich

@@ -4,12 +4,10 @@
 #include <cstddef>
 #include <string_view>
 
-#include "picture/angaben.h"
+#include "core/angaben.h"
 #include "picture/farben.h"
 
 namespace ausweich {
-
-class Aufgabe;
 
 /// The room that the pictures of one encounter are written into. It belongs
 /// to the caller and is used again for every picture: nothing is allocated.
@@ -36,11 +34,6 @@ struct Bilder {
 /// Draws what `angaben` know, by day or by night, into `puffer`. A pure
 /// function of its inputs. A picture that would not fit comes back empty,
 /// never cut off.
-Bilder zeichne(const Bildangaben& angaben, Tageszeit zeit, Bildpuffer& puffer);
-
-/// The pictures of a training item; with `mit_loesung`, the duties that count
-/// as right marked, as after the learner's answer.
-Bilder zeichne(const Aufgabe& aufgabe, bool mit_loesung, Tageszeit zeit,
-               Bildpuffer& puffer);
+Bilder zeichne(const Angaben& angaben, Tageszeit zeit, Bildpuffer& puffer);
 
 }  // namespace ausweich

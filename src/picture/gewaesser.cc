@@ -8,7 +8,7 @@
 namespace ausweich {
 namespace {
 
-void flaeche(Schreiber& w, const Flaeche& f, std::string_view farbe) {
+void flaeche(Writer& w, const Flaeche& f, std::string_view farbe) {
   w << "<rect x=\"" << f.x << "\" y=\"" << f.y << "\" width=\"" << f.b << "\" height=\""
     << f.h << "\" fill=\"" << farbe << "\"/>";
 }
@@ -19,7 +19,7 @@ bool senkrecht(const Flaeche& f) {
 
 /// The lateral marks along both edges. The buoyage runs up a fairway along
 /// the sheet and to the right across it.
-void tonnen(Schreiber& w, const Flaeche& f) {
+void tonnen(Writer& w, const Flaeche& f) {
   const bool hoch = senkrecht(f);
   const int laenge = hoch ? f.h : f.b;
   w << "<g fill=\"#d0201a\">";
@@ -39,7 +39,7 @@ void tonnen(Schreiber& w, const Flaeche& f) {
 
 /// A fairway's name, and below it the direction of its buoyage where
 /// `betonnung`.
-void fahrwasser_name(Schreiber& w, const Flaeche& f, std::string_view name,
+void fahrwasser_name(Writer& w, const Flaeche& f, std::string_view name,
                      bool betonnung = true) {
   // Along the sheet in its left corner, across it in the middle, where the
   // vessels leave room.
@@ -53,14 +53,14 @@ void fahrwasser_name(Schreiber& w, const Flaeche& f, std::string_view name,
   w << "</g>";
 }
 
-void pfeil(Schreiber& w, int x, int y, int kurs) {
+void pfeil(Writer& w, int x, int y, int kurs) {
   w << "<path transform=\"translate(" << x << ' ' << y << ") rotate(" << kurs
     << ")\" d=\"M0 12V-12M-5-5L0-12L5-5\"/>";
 }
 
 /// Arrows in a traffic lane in its direction, heading `kurs`, where no vessel
 /// stands: two along the sheet, one across it at `x`.
-void richtung(Schreiber& w, const Flaeche& f, int kurs, int x) {
+void richtung(Writer& w, const Flaeche& f, int kurs, int x) {
   if (!senkrecht(f)) {
     pfeil(w, x, f.y + f.h / 2, kurs);
     return;
@@ -69,7 +69,7 @@ void richtung(Schreiber& w, const Flaeche& f, int kurs, int x) {
   pfeil(w, f.x + f.b / 2, f.y + 140, kurs);
 }
 
-void vtg(Schreiber& w, const Szene& s, const Farben& f) {
+void vtg(Writer& w, const Szene& s, const Farben& f) {
   flaeche(w, s.rinne, f.rinne);
   flaeche(w, s.zweite, f.rinne);
   flaeche(w, s.trennzone, f.zone);
@@ -86,7 +86,7 @@ void vtg(Schreiber& w, const Szene& s, const Farben& f) {
 
 /// Shoals that narrow a fairway along the sheet between A and B, and the
 /// current that sets through the narrows.
-void engstelle(Schreiber& w, const Szene& s, const Farben& f) {
+void engstelle(Writer& w, const Szene& s, const Farben& f) {
   const Flaeche& r = s.rinne;
   w << "<path d=\"M" << r.x << " 95L" << r.x + 32 << " 140L" << r.x << " 185ZM"
     << r.x + r.b << " 95L" << r.x + r.b - 32 << " 140L" << r.x + r.b << " 185Z\" fill=\""
@@ -101,7 +101,7 @@ void engstelle(Schreiber& w, const Szene& s, const Farben& f) {
 
 }  // namespace
 
-void zeichne_gewaesser(Schreiber& w, const Szene& s, Tageszeit t) {
+void zeichne_gewaesser(Writer& w, const Szene& s, Tageszeit t) {
   const Farben& f = farben(t);
   switch (s.gewaesser) {
     case Gewaesser::vtg:
@@ -127,7 +127,7 @@ void zeichne_gewaesser(Schreiber& w, const Szene& s, Tageszeit t) {
   }
 }
 
-void zeichne_wind(Schreiber& w, int von, Tageszeit t) {
+void zeichne_wind(Writer& w, int von, Tageszeit t) {
   if (von < 0) return;
   w << "<path transform=\"translate(22 52) rotate(" << von
     << ")\" d=\"M0-14V12M-5 5L0 12L5 5\" fill=\"none\" stroke=\"" << farben(t).rand

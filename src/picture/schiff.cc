@@ -23,7 +23,7 @@ constexpr Platz kPlaetze[] = {
     {Licht::dreifarben, 0, -4},
 };
 
-void segel(Schreiber& w, Code windseite, const Farben& f) {
+void segel(Writer& w, Code windseite, const Farben& f) {
   w << "<circle cy=\"-4\" r=\"1.6\" fill=\"" << f.rand << "\"/>";
   if (windseite != wind_von_bb && windseite != wind_von_stb) {
     if (windseite != 0) w << "<text y=\"8\" text-anchor=\"middle\">?</text>";
@@ -35,7 +35,7 @@ void segel(Schreiber& w, Code windseite, const Farben& f) {
     << f.rand << "\" stroke-width=\"2\"/>";
 }
 
-void rumpf(Schreiber& w, const Schiffsbild& s, Tageszeit t) {
+void rumpf(Writer& w, const Schiffsbild& s, Tageszeit t) {
   const Farben& f = farben(t);
   w << "<g transform=\"rotate(" << s.ort.kurs << ")\">";
   if (s.echo) {
@@ -56,7 +56,7 @@ void rumpf(Schreiber& w, const Schiffsbild& s, Tageszeit t) {
 }
 
 /// The all-round lights by night, the shapes by day, from the top down.
-void senkrechte(Schreiber& w, const Schiffsbild& s, Tageszeit t, int x) {
+void senkrechte(Writer& w, const Schiffsbild& s, Tageszeit t, int x) {
   int y = -20;
   if (t == Tageszeit::nacht) {
     for (const Licht l : s.signale.lichter) {
@@ -93,7 +93,7 @@ Seiten seiten(const Ort& o) {
 
 /// The ring around a vessel that bears a duty: solid where she gives way,
 /// dashed where she must not impede, dotted where both keep to starboard.
-void marke(Schreiber& w, Gebot g, Tageszeit t) {
+void marke(Writer& w, Gebot g, Tageszeit t) {
   if (g == Gebot::allgemein) return;
   w << "<circle r=\"26\" fill=\"none\" stroke=\"" << farben(t).markierung
     << "\" stroke-width=\"3\"";
@@ -102,7 +102,7 @@ void marke(Schreiber& w, Gebot g, Tageszeit t) {
   w << "/>";
 }
 
-void worte(Schreiber& w, const Schiffsbild& s) {
+void worte(Writer& w, const Schiffsbild& s) {
   // Below her ring, on the side where there is room; beside it near the
   // bottom of the sheet; above it where B stands as low as A.
   const bool unten = s.ort.y > 250;
@@ -123,7 +123,7 @@ void worte(Schreiber& w, const Schiffsbild& s) {
 
 }  // namespace
 
-void zeichne_schiff(Schreiber& w, const Schiffsbild& s, Tageszeit t) {
+void zeichne_schiff(Writer& w, const Schiffsbild& s, Tageszeit t) {
   const Seiten seite = seiten(s.ort);
   w << "<g data-schiff=\"" << s.name << "\" transform=\"translate(" << s.ort.x << ' '
     << s.ort.y << ")\">";
@@ -136,12 +136,12 @@ void zeichne_schiff(Schreiber& w, const Schiffsbild& s, Tageszeit t) {
   w << "</g>";
 }
 
-void zeichne_licht(Schreiber& w, Licht l, int x, int y, std::string_view farbe) {
+void zeichne_licht(Writer& w, Licht l, int x, int y, std::string_view farbe) {
   w << "<circle data-licht=\"" << kennung(l) << "\" cx=\"" << x << "\" cy=\"" << y
     << "\" r=\"2.6\" fill=\"" << farbe << "\"/>";
 }
 
-void zeichne_koerper(Schreiber& w, Signalkoerper k, int x, int y) {
+void zeichne_koerper(Writer& w, Signalkoerper k, int x, int y) {
   w << "<path data-signal=\"" << kennung(k) << "\" transform=\"translate(" << x << ' '
     << y << ")\" d=\"";
   switch (k) {
@@ -165,7 +165,7 @@ int hoehe(Signalkoerper k) {
   return k == Signalkoerper::kegel_spitzen_zusammen ? 18 : 10;
 }
 
-void zeichne_text(Schreiber& w, int x, int y, std::string_view text, Anker anker) {
+void zeichne_text(Writer& w, int x, int y, std::string_view text, Anker anker) {
   w << "<text x=\"" << x << "\" y=\"" << y << '"';
   if (anker != Anker::start) {
     w << (anker == Anker::mitte ? " text-anchor=\"middle\"" : " text-anchor=\"end\"");

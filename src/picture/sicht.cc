@@ -63,8 +63,7 @@ Stelle stelle(Licht l, bool segler) {
 }
 
 /// The hull, and a bridge or a mast with her sail.
-void silhouette(Schreiber& w, const Blick& b, bool segler, Code windseite,
-                const Farben& f) {
+void silhouette(Writer& w, const Blick& b, bool segler, Code windseite, const Farben& f) {
   int links = 80;
   int rechts = 80;
   for (const Stelle p : {Stelle{50, 0, 0}, Stelle{20, 9, 0}, Stelle{20, -9, 0},
@@ -91,7 +90,7 @@ void silhouette(Schreiber& w, const Blick& b, bool segler, Code windseite,
     << "Z\" fill=\"" << f.dunst << "\" opacity=\".8\"/>";
 }
 
-void lichter(Schreiber& w, const Signale& sig, const Blick& b, bool segler) {
+void lichter(Writer& w, const Signale& sig, const Blick& b, bool segler) {
   int h = 44;
   for (const Licht l : sig.lichter) {
     if (l == Licht::topplicht) h = 37;
@@ -109,7 +108,7 @@ void lichter(Schreiber& w, const Signale& sig, const Blick& b, bool segler) {
   }
 }
 
-void koerper(Schreiber& w, const Signale& sig, const Blick& b, bool segler) {
+void koerper(Writer& w, const Signale& sig, const Blick& b, bool segler) {
   int y = kWasserlinie - 46;
   const int x = quer(b, segler ? 8 : 25, 0);
   w << "<g fill=\"#000\">";
@@ -122,7 +121,7 @@ void koerper(Schreiber& w, const Signale& sig, const Blick& b, bool segler) {
 
 }  // namespace
 
-void zeichne_sicht(Schreiber& w, const Szene& s, const Bildangaben& a, Tageszeit t,
+void zeichne_sicht(Writer& w, const Szene& s, const Angaben& a, Tageszeit t,
                    std::string_view titel) {
   const Farben& f = farben(t);
   const Blick b = blick(s.aspekt);
@@ -133,7 +132,7 @@ void zeichne_sicht(Schreiber& w, const Szene& s, const Bildangaben& a, Tageszeit
   w.maskiert(titel) << "</title><rect width=\"160\" height=\"100\" fill=\"" << f.himmel
                     << "\"/><rect y=\"66\" width=\"160\" height=\"34\" fill=\"" << f.see
                     << "\"/><g data-schiff=\"B\">";
-  silhouette(w, b, segler, a.code(Feld::kb3), f);
+  silhouette(w, b, segler, a.code(&Situation::kb3), f);
   if (t == Tageszeit::nacht) {
     lichter(w, sig, b, segler);
   } else {

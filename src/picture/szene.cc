@@ -17,12 +17,12 @@ Bezug bezug_zum_einbahnweg(Code c) {
   return c == querend ? Bezug::quert : Bezug::folgt;
 }
 
-Gewaesser gewaesser(const Bildangaben& a) {
-  const Code kvtg = a.code(Feld::kvtg);
-  const Code khnfw = a.code(Feld::khnfw);
+Gewaesser gewaesser(const Angaben& a) {
+  const Code kvtg = a.code(&Situation::kvtg);
+  const Code khnfw = a.code(&Situation::khnfw);
   if (kvtg == verkehrstrennungsgebiet) return Gewaesser::vtg;
   if (khnfw == a_im_hauptfw || khnfw == b_im_hauptfw) return Gewaesser::hauptfahrwasser;
-  if (kvtg == fahrwasser || a.code(Feld::kafw) != 0) return Gewaesser::fahrwasser;
+  if (kvtg == fahrwasser || a.code(&Situation::kafw) != 0) return Gewaesser::fahrwasser;
   if (kvtg == freier_seeraum) return Gewaesser::freier_seeraum;
   return Gewaesser::unbestimmt;
 }
@@ -147,11 +147,11 @@ Ort offen(const Szene& s, bool rechts, int segelkurs, Code khnfw) {
   return rechts ? o : gespiegelt(o);
 }
 
-Lage lage(const Bildangaben& a) {
-  const Code kueb = a.code(Feld::kueb);
+Lage lage(const Angaben& a) {
+  const Code kueb = a.code(&Situation::kueb);
   if (kueb == a_ueberholt_b) return Lage::voraus;
   if (kueb == b_ueberholt_a) return Lage::achteraus;
-  if (a.code(Feld::kent) == gegenkurse) return Lage::gegenkurs;
+  if (a.code(&Situation::kent) == gegenkurse) return Lage::gegenkurs;
   switch (a.peilung()) {
     case Peilung::recht_voraus_gegenkurs:
       return Lage::gegenkurs;
@@ -168,18 +168,18 @@ Lage lage(const Bildangaben& a) {
 /// Whether B stands to the right of A: on the lee side where A lies to
 /// windward of her, on the weather side where A lies to leeward; to the
 /// right where nothing says.
-bool b_rechts(const Bildangaben& a) {
-  const Code kluv = a.code(Feld::kluv);
-  const Code ka3 = a.code(Feld::ka3);
+bool b_rechts(const Angaben& a) {
+  const Code kluv = a.code(&Situation::kluv);
+  const Code ka3 = a.code(&Situation::ka3);
   if (kluv == 0 || (ka3 != wind_von_bb && ka3 != wind_von_stb)) return true;
   return (kluv == a_in_luv) != (ka3 == wind_von_stb);
 }
 
 /// The heading of a sailing B that has the wind on the side answered, in
 /// the wind that A has; -1 where either is not known.
-int segelkurs(const Bildangaben& a) {
-  const Code ka3 = a.code(Feld::ka3);
-  const Code kb3 = a.code(Feld::kb3);
+int segelkurs(const Angaben& a) {
+  const Code ka3 = a.code(&Situation::ka3);
+  const Code kb3 = a.code(&Situation::kb3);
   if (ka3 == 0 || (kb3 != wind_von_bb && kb3 != wind_von_stb)) return -1;
   return kb3 == ka3 ? 0 : 180;
 }
@@ -215,9 +215,9 @@ void fest(Szene& s, Code khnfw) {
   }
 }
 
-int wind(const Bildangaben& a, const Szene& s) {
-  const Code ka3 = a.code(Feld::ka3);
-  const Code kb3 = a.code(Feld::kb3);
+int wind(const Angaben& a, const Szene& s) {
+  const Code ka3 = a.code(&Situation::ka3);
+  const Code kb3 = a.code(&Situation::kb3);
   if (ka3 == wind_von_bb || ka3 == wind_von_stb) return ka3 == wind_von_stb ? 90 : 270;
   if (s.b_typ != segler || (kb3 != wind_von_bb && kb3 != wind_von_stb)) return -1;
   return (s.b.kurs + (kb3 == wind_von_stb ? 90 : 270)) % 360;
@@ -225,23 +225,24 @@ int wind(const Bildangaben& a, const Szene& s) {
 
 }  // namespace
 
-Signale signale_von(const Bildangaben& a, Schiff s) {
+Signale signale_von(const Angaben& a, Schiff s) {
   const bool ist_a = s == Schiff::a;
-  return signale(a.code(ist_a ? Feld::ka1 : Feld::kb1),
-                 a.code(ist_a ? Feld::ka2 : Feld::kb2), a.code(Feld::kvr));
+  return signale(a.code(ist_a ? &Situation::ka1 : &Situation::kb1),
+                 a.code(ist_a ? &Situation::ka2 : &Situation::kb2),
+                 a.code(&Situation::kvr));
 }
 
-Szene szene(const Bildangaben& a) {
+Szene szene(const Angaben& a) {
   Szene s;
-  s.a_typ = a.code(Feld::ka1);
-  s.b_typ = a.code(Feld::kb1);
+  s.a_typ = a.code(&Situation::ka1);
+  s.b_typ = a.code(&Situation::kb1);
   s.gewaesser = gewaesser(a);
   const bool vtg = s.gewaesser == Gewaesser::vtg;
-  s.a_bezug = vtg ? bezug_zum_einbahnweg(a.code(Feld::kavt))
-                  : bezug_zum_fahrwasser(a.code(Feld::kafw));
-  s.b_bezug = vtg ? bezug_zum_einbahnweg(a.code(Feld::kbvt))
-                  : bezug_zum_fahrwasser(a.code(Feld::kbfw));
-  const Code khnfw = a.code(Feld::khnfw);
+  s.a_bezug = vtg ? bezug_zum_einbahnweg(a.code(&Situation::kavt))
+                  : bezug_zum_fahrwasser(a.code(&Situation::kafw));
+  s.b_bezug = vtg ? bezug_zum_einbahnweg(a.code(&Situation::kbvt))
+                  : bezug_zum_fahrwasser(a.code(&Situation::kbfw));
+  const Code khnfw = a.code(&Situation::khnfw);
   if (s.gewaesser == Gewaesser::fahrwasser) lege_fahrwasser(s);
   if (s.gewaesser == Gewaesser::hauptfahrwasser) lege_hauptfahrwasser(s, khnfw);
   if (vtg) lege_vtg(s);
@@ -251,10 +252,10 @@ Szene szene(const Bildangaben& a) {
   } else {
     fest(s, khnfw);
   }
-  s.nebel = a.code(Feld::ks) == verminderte_sicht;
-  s.klare_sicht = a.code(Feld::ks) == klare_sicht;
+  s.nebel = a.code(&Situation::ks) == verminderte_sicht;
+  s.klare_sicht = a.code(&Situation::ks) == klare_sicht;
   s.wind = wind(a, s);
-  const Code keng = a.code(Feld::keng);
+  const Code keng = a.code(&Situation::keng);
   s.engstelle = keng == a_mit_stroemung || keng == b_mit_stroemung;
   s.stroemung = !s.engstelle ? -1 : keng == a_mit_stroemung ? s.a.kurs : s.b.kurs;
   return s;

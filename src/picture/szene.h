@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
+#include "core/angaben.h"
 #include "core/frage.h"
 #include "core/signale.h"
-#include "picture/angaben.h"
 
 namespace ausweich {
 
@@ -62,11 +62,11 @@ struct Szene {
   int stroemung = -1;  // where the current sets to, in a narrow passage
 };
 
-Szene szene(const Bildangaben& a);
+Szene szene(const Angaben& a);
 
 /// The signals of A or of B, as far as the answers tell her type, her length
 /// and the sea area.
-Signale signale_von(const Bildangaben& a, Schiff s);
+Signale signale_von(const Angaben& a, Schiff s);
 
 /// Whether the answers fix the side of B that faces A.
 constexpr bool aspekt_fest(Lage l) {

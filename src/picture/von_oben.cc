@@ -35,7 +35,7 @@ void nimm_pflicht(Schiffsbild& s, const Pflicht& p) {
 
 /// The marks of the duties: a duty of one vessel in words beside her, one
 /// of both in words below the picture (`beide`).
-void markiere(Schiffsbild& a, Schiffsbild& b, Schiffsbild& beide, const Bildangaben& an) {
+void markiere(Schiffsbild& a, Schiffsbild& b, Schiffsbild& beide, const Angaben& an) {
   for (const Pflicht& p : an.pflichten()) {
     const Klasse k = klasse(p);
     if (k == Klasse::keine) continue;
@@ -63,8 +63,8 @@ std::string_view ueberschrift(Gewaesser g) {
 }
 
 /// The lines at the top: the waterway and the regime, and what is open.
-void oben(Schreiber& w, const Szene& s, const Bildangaben& a) {
-  const Code kvr = a.code(Feld::kvr);
+void oben(Writer& w, const Szene& s, const Angaben& a) {
+  const Code kvr = a.code(&Situation::kvr);
   const std::string_view regime = kvr == seeschifffahrtsstrassen ? "SeeSchStrO"
                                   : kvr == hohe_see              ? "KVR"
                                                                  : "";
@@ -76,7 +76,7 @@ void oben(Schreiber& w, const Szene& s, const Bildangaben& a) {
   }
 }
 
-void unten(Schreiber& w, const Schiffsbild& beide) {
+void unten(Writer& w, const Schiffsbild& beide) {
   int y = 314 - 12 * static_cast<int>(beide.anzahl_worte);
   w << "<g font-weight=\"bold\" font-size=\"9\">";
   for (std::size_t i = 0; i < beide.anzahl_worte; ++i) {
@@ -87,7 +87,7 @@ void unten(Schreiber& w, const Schiffsbild& beide) {
 
 }  // namespace
 
-void zeichne_von_oben(Schreiber& w, const Szene& s, const Bildangaben& a, Tageszeit t,
+void zeichne_von_oben(Writer& w, const Szene& s, const Angaben& a, Tageszeit t,
                       std::string_view titel) {
   const Farben& f = farben(t);
   w << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 240 320\" role=\"img\" "
@@ -100,12 +100,13 @@ void zeichne_von_oben(Schreiber& w, const Szene& s, const Bildangaben& a, Tagesz
     w << "<rect width=\"240\" height=\"320\" fill=\"" << f.dunst << "\" opacity=\".5\"/>";
   }
   zeichne_wind(w, s.wind, t);
-  Schiffsbild schiff_a{"A", s.a, s.a_typ, signale_von(a, Schiff::a), a.code(Feld::ka3)};
+  Schiffsbild schiff_a{"A", s.a, s.a_typ, signale_von(a, Schiff::a),
+                       a.code(&Situation::ka3)};
   Schiffsbild schiff_b{"B",
                        s.b,
                        s.b_typ,
                        signale_von(a, Schiff::b),
-                       a.code(Feld::kb3),
+                       a.code(&Situation::kb3),
                        s.lage == Lage::offen,
                        s.nebel};
   Schiffsbild beide{};

@@ -6,7 +6,7 @@
 
 namespace ausweich {
 
-Schreiber& Schreiber::schreibe(const char* text, std::size_t n) {
+Writer& Writer::schreibe(const char* text, std::size_t n) {
   if (voll_ || n > ziel_.size() - used_) {
     voll_ = true;
     return *this;
@@ -17,13 +17,13 @@ Schreiber& Schreiber::schreibe(const char* text, std::size_t n) {
   return *this;
 }
 
-Schreiber& Schreiber::operator<<(int zahl) {
+Writer& Writer::operator<<(int zahl) {
   std::array<char, 12> ziffern;
   const char* ende = std::to_chars(ziffern.begin(), ziffern.end(), zahl).ptr;
   return schreibe(ziffern.data(), static_cast<std::size_t>(ende - ziffern.data()));
 }
 
-Schreiber& Schreiber::maskiert(std::string_view text) {
+Writer& Writer::maskiert(std::string_view text) {
   for (const char c : text) {
     switch (c) {
       case '&':

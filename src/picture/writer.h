@@ -9,24 +9,22 @@ namespace ausweich {
 /// Text written into a buffer that the caller owns, as the pictures are: it
 /// never allocates. What does not fit is not cut off but marks the whole text
 /// as spoilt, so that no half picture is ever handed on.
-class Schreiber {
+class Writer {
  public:
-  explicit Schreiber(std::span<char> ziel) : ziel_(ziel) {}
+  explicit Writer(std::span<char> ziel) : ziel_(ziel) {}
 
   /// `n` bytes from `text`: the one place that copies.
-  Schreiber& schreibe(const char* text, std::size_t n);
-  Schreiber& operator<<(std::string_view text) {
-    return schreibe(text.data(), text.size());
-  }
+  Writer& schreibe(const char* text, std::size_t n);
+  Writer& operator<<(std::string_view text) { return schreibe(text.data(), text.size()); }
   /// A literal, without measuring it again.
   template <std::size_t N>
-  Schreiber& operator<<(const char (&text)[N]) {
+  Writer& operator<<(const char (&text)[N]) {
     return schreibe(text, N - 1);
   }
-  Schreiber& operator<<(int zahl);
-  Schreiber& operator<<(char c) { return schreibe(&c, 1); }
+  Writer& operator<<(int zahl);
+  Writer& operator<<(char c) { return schreibe(&c, 1); }
   /// `text` as element content or an attribute value: &, <, > and " escaped.
-  Schreiber& maskiert(std::string_view text);
+  Writer& maskiert(std::string_view text);
 
   /// Whether something did not fit.
   bool voll() const { return voll_; }

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/signale.h"
 #include "core/pflicht.h"
+#include "core/signale.h"
 #include "picture/farben.h"
-#include "picture/writer.h"
 #include "picture/szene.h"
+#include "picture/writer.h"
 
 namespace ausweich {
 
@@ -29,19 +29,19 @@ struct Schiffsbild {
   std::size_t anzahl_worte = 0;
 };
 
-void zeichne_schiff(Schreiber& w, const Schiffsbild& s, Tageszeit t);
+void zeichne_schiff(Writer& w, const Schiffsbild& s, Tageszeit t);
 
 /// The waterway: fairways with their marks, traffic lanes, a narrow passage.
-void zeichne_gewaesser(Schreiber& w, const Szene& s, Tageszeit t);
+void zeichne_gewaesser(Writer& w, const Szene& s, Tageszeit t);
 
 /// The wind, where it is known: an arrow blowing from where it comes.
-void zeichne_wind(Schreiber& w, int von, Tageszeit t);
+void zeichne_wind(Writer& w, int von, Tageszeit t);
 
 /// A light as a point of its colour (`farbe`), marked with its name.
-void zeichne_licht(Schreiber& w, Licht l, int x, int y, std::string_view farbe);
+void zeichne_licht(Writer& w, Licht l, int x, int y, std::string_view farbe);
 
 /// A shape as it hangs, its middle at `y`, marked with its name.
-void zeichne_koerper(Schreiber& w, Signalkoerper k, int x, int y);
+void zeichne_koerper(Writer& w, Signalkoerper k, int x, int y);
 
 /// The height that a shape takes in its vertical line, with the gap below it.
 int hoehe(Signalkoerper k);
@@ -50,7 +50,7 @@ int hoehe(Signalkoerper k);
 enum class Anker : std::uint8_t { start, mitte, ende };
 
 /// A line of text.
-void zeichne_text(Schreiber& w, int x, int y, std::string_view text,
+void zeichne_text(Writer& w, int x, int y, std::string_view text,
                   Anker anker = Anker::start);
 
 }  // namespace ausweich

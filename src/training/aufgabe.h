@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/listener.h"
 #include "core/pflicht.h"
-#include "training/lagebeschreibung.h"
 #include "training/begegnung.h"
+#include "training/lagebeschreibung.h"
 #include "training/loesung.h"
 
 namespace ausweich {
@@ -27,6 +28,13 @@ class Aufgabe {
   bool richtig(Code antwort) const {
     return loesung_.bewerte(antwort) == Bewertung::richtig;
   }
+
+  /// Tells `l` the item's facts, as a face draws them: the answers that set
+  /// it up and the bearing drawn.
+  void vorlegen(Listener& l) const;
+  /// Tells `l` its solution: the deciding duty as the verdict, every other
+  /// right one as a duty beside it.
+  void aufloesen(Listener& l) const;
 
  private:
   Begegnung begegnung_;

@@ -6,8 +6,8 @@
 #include <span>
 
 #include "analysis/nebelhinweise.h"
-#include "core/situation.h"
 #include "core/pflicht.h"
+#include "core/situation.h"
 #include "training/drawn_run.h"
 
 namespace ausweich {

@@ -2,8 +2,7 @@
 
 namespace ausweich {
 
-void DrawnRun::ask(const Frage& frage, Code& code) {
-  end_section();
+void DrawnRun::read_answer(const Frage& frage, Code& code) {
   const Code value = !decided_ && asked_ < given_.size() ? given_[asked_] : 1;
   if (value < 1 || value > frage.kmax()) overflow_ = true;  // no answer of this menu
   if (asked_ == answers_.size()) {
@@ -14,7 +13,7 @@ void DrawnRun::ask(const Frage& frage, Code& code) {
   code = value;
 }
 
-Code DrawnRun::choose(const Frage&) {
+Code DrawnRun::read_choice(const Frage&) {
   overflow_ = true;
   return 0;
 }

@@ -16,7 +16,7 @@ namespace ausweich {
 /// the duties and assumptions it reports are kept beside them. Questions
 /// after the verdict offer further information and are declined (answered
 /// with their first answer, "no").
-class DrawnRun final : public Dialogue {
+class DrawnRun final : private Listener, public Dialogue {
  public:
   /// The most questions one analysis asks, with room to spare.
   static constexpr std::size_t kMaxQuestions = 24;
@@ -38,20 +38,8 @@ class DrawnRun final : public Dialogue {
 
   /// `answers` are given to the questions in order; questions beyond them
   /// are answered 1.
-  explicit DrawnRun(std::span<const Code> answers) : given_(answers) {}
-
-  void line(std::string_view text) override { keep({true, text}); }
-  void empty() override { keep({false, {}}); }
-  void clear(int) override { end_section(); }
-  void ask(const Frage& frage, Code& code) override;
-  /// An analysis never waits for Enter; a run that does is not trusted.
-  void wait_enter(const Pause&) override { overflow_ = true; }
-  /// Nor does it let anyone choose.
-  Code choose(const Frage&) override;
-  void duty(const Pflicht& p) override;
-  void verdict(const Pflicht& p) override;
-  void states(Klasse k) override;
-  void assume(std::string_view satz) override;
+  explicit DrawnRun(std::span<const Code> answers)
+      : Dialogue(static_cast<Listener&>(*this)), given_(answers) {}
 
   std::span<const Answer> answers() const { return {answers_.data(), asked_}; }
   /// The answers that set up the encounter (not those after the verdict), as
@@ -83,6 +71,23 @@ class DrawnRun final : public Dialogue {
   bool complete() const { return !overflow_; }
 
  private:
+  // What the analysis tells, kept.
+  void line(std::string_view text) override { keep({true, text}); }
+  void empty() override { keep({false, {}}); }
+  void clear(int) override { end_section(); }
+  void asking(const Frage&, Code) override { end_section(); }
+  void duty(const Pflicht& p) override;
+  void verdict(const Pflicht& p) override;
+  void states(Klasse k) override;
+  void assume(std::string_view satz) override;
+
+  // What it asks, answered from the list.
+  void read_answer(const Frage& frage, Code& code) override;
+  /// An analysis never waits for Enter; a run that does is not trusted.
+  void read_enter() override { overflow_ = true; }
+  /// Nor does it let anyone choose.
+  Code read_choice(const Frage&) override;
+
   void keep(Line l);
   void end_section();
 

@@ -64,8 +64,8 @@ bool ueberholter_darf_nicht_behindern(const Situation& s, const Loesung& l) {
 
 bool pruefbar(const Situation& s, const DrawnRun& run, const Loesung& l) {
   if (!l.entschieden() || !l.stimmig(run)) return false;
-  const Verlauf a = verlauf(s, run, Feld::kafw, s.kafw, Feld::kavt, s.kavt);
-  const Verlauf b = verlauf(s, run, Feld::kbfw, s.kbfw, Feld::kbvt, s.kbvt);
+  const Verlauf a = verlauf(s, run, &Situation::kafw, s.kafw, &Situation::kavt, s.kavt);
+  const Verlauf b = verlauf(s, run, &Situation::kbfw, s.kbfw, &Situation::kbvt, s.kbvt);
   // Restricted visibility asks nothing of overtaking: only its answer or the
   // area's geometry can tell that the vessels meet at all.
   if (ohne_begegnung(s, a, b) || unmoeglich(s, a, b)) return false;

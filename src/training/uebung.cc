@@ -24,7 +24,7 @@ constexpr std::string_view kWeiter[] = {
 };
 
 /// The learner's question: its answers are the classes of duty.
-constexpr Frage kWasGilt = {Feld::keines, "Was gilt?", {}, kKlassen, "Was gilt?"};
+constexpr Frage kWasGilt = {nullptr, "Was gilt?", {}, kKlassen, "Was gilt?"};
 
 /// How many new items come between an item answered wrongly and its repeat.
 constexpr std::size_t kAbstand = 3;
@@ -130,13 +130,6 @@ void anwendung(Dialogue& d, const Aufgabe& a) {
              .text());
 }
 
-/// The item's facts, for a face that draws them.
-void vorlage(Dialogue& d, const Aufgabe& a) {
-  std::array<Angabe, DrawnRun::kMaxQuestions> angaben;
-  const std::size_t n = a.run().angaben(angaben);
-  d.vorlage(std::span(angaben.data(), n), a.begegnung().peilung);
-}
-
 /// The replies that replay the item in the advisor.
 void nachspielen(Dialogue& d, const Begegnung& b) {
   LineBuilder zeile;
@@ -206,11 +199,10 @@ bool Uebung::stelle(Dialogue& d, std::size_t lage, bool wiederholung) {
   }
   d.block(textblock<kStrich>());
   d.empty();
-  vorlage(d, a);
+  a.vorlegen(d.listener());
   const Code antwort = d.choose(kWasGilt);
   if (antwort == 0) return false;
-  d.verdict(a.entscheidung());
-  for (const Pflicht& p : a.richtige().subspan(1)) d.duty(p);
+  a.aufloesen(d.listener());
   auswerten(lage, wiederholung, a, antwort);
   d.empty();
   urteil(d, a, antwort);

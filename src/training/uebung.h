@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "core/dialogue.h"
-#include "training/ziehung.h"
 #include "training/wertung.h"
+#include "training/ziehung.h"
 
 namespace ausweich {
 

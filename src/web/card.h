@@ -4,13 +4,14 @@
 #include <cstddef>
 #include <string_view>
 
-#include "console/reports.h"
+#include "core/angaben.h"
+#include "core/listener.h"
 #include "picture/bilder.h"
 #include "web/json_text.h"
 
 namespace ausweich {
 
-/// The page's card: everything the program reports between two reads, as one
+/// The page's card: everything the program tells between two reads, as one
 /// JSON object, built in fixed buffers (nothing is allocated while the
 /// program runs). A card ends where the program is about to read, with what
 /// it reads for:
@@ -28,49 +29,51 @@ namespace ausweich {
 ///    "bilder":{"tag":{"bild":..., "sicht":..., "text":...}, "nacht":{...}}}
 ///
 /// "bilder" are the pictures of the encounter as far as the answers of this
-/// analysis tell it, by day and by night: the view from above and what A's
-/// lookout sees of B (empty where B's aspect is open), as SVG, and what they
-/// show in words. There are none before the first answer of an analysis.
+/// analysis tell it (the collector `angaben`, which listens beside the card),
+/// by day and by night: the view from above and what A's lookout sees of B
+/// (empty where B's aspect is open), as SVG, and what they show in words.
+/// There are none before the first answer of an analysis.
 ///
 /// A duty is {"gebot", "schiff", "klasse", "worte", "regel", "stelle",
-/// "grund"}; "worte" is its class in words ("B muss ausweichen"), empty for
-/// a general rule.
-class Karte final : public Reports {
+/// "grund"}: what it asks, whom it binds, its class and the class in words
+/// ("B muss ausweichen", empty for a general rule), and from the rule book the
+/// topic, the citation and the rule's sentence.
+class Card final : public Listener {
  public:
-  Karte();
-  Karte(const Karte&) = delete;
-  Karte& operator=(const Karte&) = delete;
+  explicit Card(const Angaben& angaben);
+  Card(const Card&) = delete;
+  Card& operator=(const Card&) = delete;
 
   void line(std::string_view text) override;
   void empty() override;
   void say(Zeilenart art, std::string_view text) override;
   void block(const Textblock& b) override;
-  void ask(const Frage& frage, Code vorschlag) override;
+  void asking(const Frage& frage, Code vorschlag) override;
   void answered(const Frage& frage, Code code) override;
-  void wait_enter(const Pause& pause) override;
-  void choose(const Frage& frage) override;
+  void waiting(const Pause& pause) override;
+  void choosing(const Frage& frage) override;
   void chosen(const Frage& frage, Code code) override;
   void duty(const Pflicht& p) override;
   void verdict(const Pflicht& p) override;
   void assume(std::string_view satz) override;
-  void vorlage(std::span<const Angabe> angaben, Peilung peilung) override;
 
   /// The card that ends at the read about to begin, once; empty when it has
   /// been taken (a question asked again after a refused answer).
-  std::string_view abholen();
+  std::string_view take();
   /// The last card, once the program has ended with `status`: what it wrote
   /// after its last read, such as the training's score.
-  std::string_view schluss(int status);
+  std::string_view last(int status);
 
  private:
-  void beginne(std::string_view art);
-  void frage(const Frage& f, const Code* vorschlag);
-  void liste(std::string_view name, const JsonText& inhalt);
-  void beende();
-  static void pflicht(JsonText& j, const Pflicht& p);
-  void antwort(const Frage& f, Code code);
-  void bilder();
-  void bilder(std::string_view name, const Bilder& b);
+  void begin(std::string_view art);
+  void question(const Frage& f, const Code* vorschlag);
+  void list(std::string_view name, const JsonText& items);
+  void field(std::string_view name, const JsonText& value);
+  void finish();
+  static void write_duty(JsonText& j, const Pflicht& p);
+  void taken(const Frage& f, Code code);
+  void pictures();
+  void pictures(std::string_view name, const Bilder& b);
 
   static constexpr std::size_t kZeilen = 12288;
   static constexpr std::size_t kTafel = 2048;
@@ -83,6 +86,7 @@ class Karte final : public Reports {
   static constexpr std::size_t kKarte =
       kZeilen + kTafel + kPflichten + kUrteil + 2 * kKlein + kBilder + 4096;
 
+  const Angaben& angaben_;  // what this analysis has told so far
   std::array<char, kZeilen + 1> zeilen_puffer_;
   std::array<char, kTafel + 1> tafel_puffer_;
   std::array<char, kPflichten + 1> pflichten_puffer_;
@@ -98,7 +102,6 @@ class Karte final : public Reports {
   JsonText genommen_;
   JsonText karte_;
   bool bereit_ = false;  // a card waits to be taken
-  Bildangaben angaben_;  // what this analysis has told so far
   Bildpuffer tag_;
   Bildpuffer nacht_;
 };

@@ -34,6 +34,14 @@ class JsonText {
   /// Keeps what was written since `from` when it all fitted; otherwise takes
   /// it back and notes the text as cut. True when kept.
   bool commit(std::size_t from);
+  /// Writes a value with `write(*this)` and keeps it only if it fitted
+  /// whole: mark and commit in one.
+  template <typename Write>
+  bool whole(Write write) {
+    const std::size_t from = mark();
+    write(*this);
+    return commit(from);
+  }
   /// Writes the closing bracket, into the byte kept for it where the text
   /// is full.
   void close(char bracket);

@@ -48,7 +48,7 @@ EM_ASYNC_JS(std::size_t, page_read, (char* buf, std::size_t n), {
 namespace ausweich {
 
 std::size_t WebTerminal::read(char* buf, std::size_t n) {
-  hand_over(karte_.abholen());
+  hand_over(card_.take());
   return page_read(buf, n);
 }
 
@@ -61,7 +61,7 @@ void WebTerminal::diagnostic(std::string_view line) {
 }
 
 void WebTerminal::end(int status) {
-  hand_over(karte_.schluss(status));
+  hand_over(card_.last(status));
   page_end(status);
 }
 

@@ -20,13 +20,16 @@ class WebTerminal final : public Terminal {
   std::size_t read(char* buf, std::size_t n) override;
   void write(const char* buf, std::size_t n) override;
   void diagnostic(std::string_view line) override;
-  Reports* reports() override { return &karte_; }
+  /// The pictures' collector and the card, which draws from it.
+  Listener* listener() override { return &beide_; }
 
   /// Tells the page that the program has ended with `status`.
   void end(int status);
 
  private:
-  Karte karte_;
+  Angaben angaben_;
+  Card card_{angaben_};
+  Listeners beide_{&angaben_, &card_};
 };
 
 }  // namespace ausweich

@@ -1,0 +1,83 @@
+// The command line: the advisor without arguments, the training and its
+// options, the worksheet, the usage text and the version, and every error.
+#include "app/invocation.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "session.h"
+#include "string_terminal.h"
+
+namespace ausweich::testing {
+namespace {
+
+struct Program {
+  std::string out, err;
+  int status;
+};
+
+Program program(std::string_view input, std::vector<const char*> args) {
+  StringTerminal t(input);
+  const int status = ausweichregeln(args, t, 0);
+  return {t.output(), t.diagnostics(), status};
+}
+
+TEST(CommandLineTest, OptionsAndTheirErrors) {
+  const Program help = program("", {"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out.rfind("Aufruf: ausweichregeln\n", 0), 0u);
+  EXPECT_NE(help.out.find("--uebung"), std::string::npos);
+  // The usage text answers whatever else stands beside it.
+  EXPECT_EQ(program("", {"--bogus", "--help"}).out, help.out);
+  EXPECT_EQ(program("", {"--uebung", "-h", "--version"}).out, help.out);
+  const Program version = program("", {"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "ausweichregeln " AUSWEICH_VERSION "\n");
+
+  for (const std::vector<const char*>& bad : std::vector<std::vector<const char*>>{
+           {"--bogus"},
+           {"extra"},
+           {"--uebung", "--anzahl"},
+           {"--uebung", "--anzahl", "0"},
+           {"--uebung", "--anzahl", "101"},
+           {"--uebung", "--anzahl", "5x"},
+           {"--uebung", "--seed", "-1"},
+           {"--uebung", "--seed", "18446744073709551616"},
+           {"--anzahl", "5"},
+           {"--uebung", "--bild", "1"},
+           {"--uebung", "--seed", "1", "--anzahl", "3", "--bild", "4"},
+           {"--bild", "1", "--seed", "1"}}) {
+    const Program r = program("1\n", bad);
+    EXPECT_EQ(r.status, 2) << bad.back();
+    EXPECT_EQ(r.out, "") << bad.back();
+    EXPECT_EQ(count(r.err, "\n"), 1) << r.err;
+    EXPECT_EQ(r.err.rfind("ausweichregeln: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find("--help"), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(program("", {"--uebung", "--seed="}).err,
+            "ausweichregeln: --seed braucht eine ganze Zahl ab 0, nicht '' (siehe "
+            "ausweichregeln --help)\n");
+  // A worksheet: the picture of one item of the draw and nothing else, by
+  // day and unmarked: the learners decide.
+  const Program blatt = program("", {"--uebung", "--seed", "11", "--bild", "3"});
+  EXPECT_EQ(blatt.status, 0);
+  EXPECT_EQ(blatt.err, "");
+  EXPECT_TRUE(blatt.out.starts_with("<svg ")) << blatt.out.substr(0, 40);
+  EXPECT_TRUE(blatt.out.ends_with("</svg>\n"));
+  EXPECT_EQ(count(blatt.out, "<svg "), 1);
+  EXPECT_EQ(blatt.out.find("data-licht"), std::string::npos);
+  EXPECT_EQ(blatt.out.find("Urteil:"), std::string::npos);
+  EXPECT_EQ(program("", {"--uebung", "--seed=11", "--bild=3"}).out, blatt.out);
+  EXPECT_NE(program("", {"--uebung", "--seed", "11", "--bild", "4"}).out, blatt.out);
+  // No arguments: the advisor itself.
+  const std::string input = analysis({"", "", "", "", "", "1", "2"}) + analysis({"0"});
+  const Program advisor = program(input, {});
+  const Session direct = run_session(input);
+  EXPECT_EQ(advisor.out, direct.out);
+  EXPECT_EQ(advisor.status, direct.status);
+}
+
+}  // namespace
+}  // namespace ausweich::testing
