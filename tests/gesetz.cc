@@ -49,6 +49,7 @@ K begegnung(const Situation& s, Peilung p) {
     return s.ka3 == wind_von_bb ? K::a_muss_ausweichen : K::b_muss_ausweichen;
   }
   if (s.kb1 == tiefgangbehindert) return K::a_darf_b_nicht_behindern;  // 18 d) i)
+  // (towards a sailing A she stays bound by 18 a) iv): see kvr())
   if (s.ka1 == segler && s.kb1 == maschinenfahrzeug) return K::b_muss_ausweichen;
   if (s.ka1 != s.kb1) return K::a_muss_ausweichen;  // 18 a), b)
   switch (p) {                                      // 14, 15
@@ -90,14 +91,14 @@ std::vector<K> regel9(const Schiffe& v) {
   return k;
 }
 
-/// Regel 10 i) and j) in a traffic separation scheme, for a vessel in a lane
-/// or crossing it: a fishing vessel must not impede one following a lane, a
-/// small one not a power-driven one following a lane.
+/// Regel 10 i) and j) in a traffic separation scheme, for a vessel wherever
+/// she is: a fishing vessel must not impede one on the lane, a small one not
+/// a power-driven one on the lane.
 std::vector<K> regel10(const Schiffe& v) {
   std::vector<K> k;
   for (int x = 0; x < 2; ++x) {
     const int y = 1 - x;
-    if (v.lage[y] != im_einbahnweg_folgend || v.lage[x] == nicht_im_vtg) continue;
+    if (v.lage[y] != im_einbahnweg_folgend) continue;
     const bool fischer = v.typ[x] == fischend;
     const bool klein_gegen_maschine =
         klein(v.typ[x], v.laenge[x]) &&
@@ -130,6 +131,11 @@ Gesetz kvr(const Situation& s, Peilung p, Code kvtg) {
   if (teil_b == K::keine) return g;  // nothing decides it
   g.richtig.insert(vorher.begin(), vorher.end());
   g.richtig.insert(teil_b);
+  // Regel 8 f) iii): a vessel constrained by her draught, a power-driven
+  // vessel, stays bound to keep out of a sailing vessel's way.
+  if (teil_b == K::a_darf_b_nicht_behindern && s.ka1 == segler) {
+    g.richtig.insert(K::b_muss_ausweichen);
+  }
   const bool ueberholen = s.kueb != keiner_ueberholt && s.ks == klare_sicht;
   g.entscheidet = ueberholen || vorher.empty() ? teil_b : vorher.front();
   return g;

@@ -142,8 +142,8 @@ TEST(PictureTest, SignalsByTypeAndRegime) {
       // and shows so (SKS Schifffahrtsrecht Nr. 13), not the draught signal.
       {tiefgangbehindert, 0, seeschifffahrtsstrassen,
        maschine + " rundum-rot rundum-rot rundum-weiss", "ball ball rhombus", true,
-       "Wegerechtschiff, das als manövrierbehindert gilt (§ 2 Abs. 1 Nr. 13 "
-       "SeeSchStrO): rot-weiß-rot"},
+       "gilt sie als Wegerechtschiff und damit als manövrierbehindert (§ 2 Abs. 1 Nr. "
+       "13 SeeSchStrO)"},
   };
   Bildpuffer p;
   for (const Zeile& z : tafel) {

@@ -110,17 +110,16 @@ TEST(RegelbuchTest, DutiesAsTheLawGivesThem) {
     std::string want;
   } rows[] = {
       // KVR Regel 10 c) puts no duty not to impede on anyone: a power-driven
-      // vessel of 20 m or more crossing keeps her rights under Regel 15, a
-      // sailing vessel crossing is bound by 10 j), one outside the scheme by
-      // nothing of Regel 10.
+      // vessel of 20 m or more crossing keeps her rights under Regel 15; a
+      // sailing vessel is bound by 10 j), crossing or outside the scheme.
       {{1, 2, 1, 2, 2, 3, 2, 3, 1, 1}, "KVR Regeln 14 und 15 A und B"},
       {{2, 1, 2, 2, 3, 2, 3, 1, 1}, "KVR Regel 18 a) iv) B + KVR Regel 10 j) A"},
-      {{2, 1, 2, 2, 3, 1, 3, 1, 1}, "KVR Regel 18 a) iv) B"},
+      {{2, 1, 2, 2, 3, 1, 3, 1, 1}, "KVR Regel 18 a) iv) B + KVR Regel 10 j) A"},
       {{1, 1, 3, 2, 3, 3, 2, 1, 1}, "KVR Regel 18 a) iii) A + KVR Regel 10 i) B"},
       // The Wegerechtschiff counts as restricted in her ability to
       // manoeuvre: A keeps out of her way; so of a vessel restricted.
-      {{1, 1, 6, 1}, "§ 2 Abs. 1 Nr. 13 SeeSchStrO, KVR Regel 18 a) ii) A"},
-      {{2, 6, 1}, "§ 2 Abs. 1 Nr. 13 SeeSchStrO, KVR Regel 18 b) ii) A"},
+      {{1, 1, 6, 1}, "§ 2 Abs. 1 Nr. 13 Buchstabe a SeeSchStrO, KVR Regel 18 a) ii) A"},
+      {{2, 6, 1}, "§ 2 Abs. 1 Nr. 13 Buchstabe a SeeSchStrO, KVR Regel 18 b) ii) A"},
       {{1, 2, 4, 1}, "KVR Regel 18 a) ii) A"},
       {{2, 4, 1}, "KVR Regel 18 b) ii) A"},
       // Keeping right is KVR Regel 9 a); on opposite courses each alters to
@@ -132,9 +131,10 @@ TEST(RegelbuchTest, DutiesAsTheLawGivesThem) {
       // Not under command in the fairway: A keeps out of her way.
       {{1, 1, 5, 1, 3, 3, 1, 1, 2, 1}, "KVR Regel 18 a) i) A + KVR Regel 9 b) A"},
       {{2, 5, 1, 3, 3, 1, 1, 2, 1}, "KVR Regel 18 b) i) A + KVR Regel 9 b) A"},
-      // Constrained by her draught under the KVR: not impeding, for either A.
+      // Constrained by her draught under the KVR: not impeding, for either A;
+      // towards a sailing vessel she stays bound by 18 a) iv) (Regel 8 f)).
       {{1, 1, 6, 2, 1, 1, 1}, "KVR Regel 18 d) i) A"},
-      {{2, 6, 2, 1, 1, 1}, "KVR Regel 18 d) i) A"},
+      {{2, 6, 2, 1, 1, 1}, "KVR Regel 18 d) i) A + KVR Regel 18 a) iv) B"},
       // Rule 2 a) decides nothing: two sailing vessels, A to windward with
       // the wind from starboard, B's side unseen.
       {{2, 2, 2, 1, 1, 1, 2, 3, 1}, "KVR Regel 12 a) A"},
@@ -142,12 +142,14 @@ TEST(RegelbuchTest, DutiesAsTheLawGivesThem) {
       {{1, 2, 1, 2, 2, 2, 2, 3, 1, 1}, "KVR Regeln 14 und 15 A und B + KVR Regel 9 d) A"},
       // Outside the fairway on a Seeschifffahrtsstraße Regel 18 holds in full.
       {{1, 2, 3, 1, 1, 1, 1, 1}, "KVR Regel 18 a) iii) A"},
-      // § 25: the right of way and its paragraphs.
+      // § 25: the right of way and its paragraphs; between two sailing
+      // vessels Abs. 3 only where the other is in the fairway.
       {{2, 2, 1, 4, 3, 1}, "§ 25 Abs. 2 und 3 SeeSchStrO B"},
+      {{2, 2, 1, 4, 2, 1}, "§ 25 Abs. 2 SeeSchStrO B"},
       {{1, 1, 1, 1, 1, 2, 3, 2}, "§ 25 Abs. 4 SeeSchStrO A"},
       {{1, 1, 1, 1, 1, 1, 3}, "§ 25 Abs. 2 SeeSchStrO A"},
       {{1, 1, 1, 1, 1, 3, 3, 1, 1, 2, 3}, "§ 25 Abs. 5 SeeSchStrO A"},
-      {{1, 1, 1, 1, 1, 3, 3, 1, 2}, "§ 23 SeeSchStrO, KVR Regel 13 a) A"},
+      {{1, 1, 1, 1, 1, 3, 3, 1, 2}, "§ 23 Abs. 1 und 2 SeeSchStrO, KVR Regel 13 a) A"},
   };
   for (const auto& row : rows) {
     std::string answers;

@@ -15,7 +15,7 @@ constexpr std::string_view kSichtMenue[] = {
 constexpr Antwort kSicht[] = {
     {klare_sicht, "klare Sicht", "Klare Sicht"},
     {verminderte_sicht, "Nebel, verminderte Sicht",
-     "Verminderte Sicht: A und B sehen einander nicht, A hat B nur auf dem Radar"},
+     "Verminderte Sicht: A und B sehen einander nicht und orten einander nur mit Radar"},
 };
 static_assert(in_reihe(kSicht));
 
@@ -251,18 +251,24 @@ constexpr Regel kRangfolge[2][6] = {
 /// Rule 18: the vessel lower in the order of the types gives way; any vessel
 /// but one not under command or restricted in her ability to manoeuvre must
 /// not impede one constrained by her draught (18 d) i)), who is herself bound
-/// by the steering rules once in close quarters. The screen makes a motor
-/// vessel A give way to her besides, which the rule does not.
+/// by the steering rules once in close quarters: towards a sailing vessel by
+/// 18 a) iv). The screen makes a motor vessel A give way to her besides,
+/// which the rule does not.
 void regel18(Dialogue& d, Code ka1, Code kb1) {
   d.line(kRahmen);
   d.line("Regel 18 - Fahrzeuge untereinander:");
   if (kb1 == tiefgangbehindert) {
     d.verdict({Regel::kvr_18_d_i, Schiff::a});
+    d.assume("B zeigt die Signale eines tiefgangbehinderten Fahrzeugs");
     d.line("A darf das tiefgangbehinderte Fzg. nicht behindern,");
     d.line("muss also versuchen, den Weg freizumachen (KVR#8fii).");
     d.states(Klasse::a_darf_b_nicht_behindern);
   }
   if (kb1 == tiefgangbehindert && ka1 == segler) {
+    // B is a power-driven vessel: once they are so close that there is risk
+    // of collision, she stays bound to keep out of a sailing vessel's way
+    // (Regel 8 f) iii)), as the screen says.
+    d.duty({Regel::kvr_18_a_iv, Schiff::b});
     d.line("A ist also NICHT Kurshalter.   Aber: ");
     d.line("Wenn jetzt Nahbereichslage eingetreten ist, muss");
     d.line("das tiefgangbehinderte Maschinenfahrzeug B trotz");

@@ -225,8 +225,8 @@ constexpr Zeile kRegel9[] = {
 // a vessel to avoid crossing lanes and to cross at right angles; it puts no
 // duty not to impede on anyone, whatever the screen's crossing rows say. That
 // duty is 10 i)'s (a vessel fishing) and 10 j)'s (a sailing vessel or one
-// under 20 m, towards a power-driven vessel following a lane), for a vessel
-// crossing a lane; one outside the scheme keeps clear of it (10 h)).
+// under 20 m, towards a power-driven vessel on the lane), wherever the vessel
+// they bind is: crossing the lane, or near it outside the scheme.
 constexpr Zeile kRegel10[] = {
     /* 10.1 */
     {[](const Lage& l) { return beide_folgend(l) && l.kb1 == fischend; }, kFischer,
@@ -252,17 +252,15 @@ constexpr Zeile kRegel10[] = {
      "A muss Queren vermeiden, um B nicht zu behindern.",
      Klasse::a_darf_b_nicht_behindern,
      [](const Lage& l) {
-       return wenn(l.a == querend && l.kleina && b_maschine(l), Regel::kvr_10_j,
-                   Schiff::a);
+       return wenn(l.kleina && b_maschine(l), Regel::kvr_10_j, Schiff::a);
      }},
     /* 10.7 */
     {[](const Lage& l) { return l.b <= querend && l.a == im_einbahnweg_folgend; },
      "B muss Queren vermeiden, um A nicht zu behindern.",
      Klasse::b_darf_a_nicht_behindern,
      [](const Lage& l) {
-       const bool quert = l.b == querend;
-       if (l.kb1 == fischend) return wenn(quert, Regel::kvr_10_i, Schiff::b);
-       return wenn(quert && l.kleinb && a_maschine(l), Regel::kvr_10_j, Schiff::b);
+       if (l.kb1 == fischend) return wenn(true, Regel::kvr_10_i, Schiff::b);
+       return wenn(l.kleinb && a_maschine(l), Regel::kvr_10_j, Schiff::b);
      }},
     /* 10.8 */ {[](const Lage& l) { return l.a <= querend && l.b <= querend; }, kKvr},
 };
@@ -297,7 +295,13 @@ void regelblock(Dialogue& d, const Block& block, const Zeile (&tabelle)[N],
     if (!z.gilt(l)) continue;
     if (!z.urteil.empty()) d.line(z.urteil);
     const Pflichten p = z.pflichten != nullptr ? z.pflichten(l) : Pflichten();
-    for (std::size_t i = 0; i < p.anzahl; ++i) d.duty(p.liste[i]);
+    for (std::size_t i = 0; i < p.anzahl; ++i) {
+      d.duty(p.liste[i]);
+      const Regel r = p.liste[i].regel;
+      if (r == Regel::kvr_9_b || r == Regel::kvr_9_d) {
+        nur_im_fahrwasser_sicher(d, anderes(p.liste[i].schiff));
+      }
+    }
     if (z.sagt != Klasse::keine) d.states(z.sagt);
     if (z.annahme != nullptr) d.assume(z.annahme(l));
     break;

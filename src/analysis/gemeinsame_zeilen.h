@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/dialogue.h"
 #include "core/frage.h"
 #include "core/pflicht.h"
 #include "core/situation.h"
@@ -51,6 +52,13 @@ constexpr std::array<Frage, 2> fahrwasserlage_fragen(
 /// counts it: not a sailing vessel, not one under 20 m, not one fishing.
 constexpr bool nur_im_fahrwasser_sicher(Code typ, Code laenge) {
   return !klein(typ, laenge) && typ != fischend;
+}
+
+/// What KVR Regel 9 b) and d) turn on, and the questions leave open: that the
+/// vessel they protect, `s`, can navigate safely only within the fairway.
+inline void nur_im_fahrwasser_sicher(Dialogue& d, Schiff s) {
+  d.assume(s == Schiff::a ? "A kann nur innerhalb des Fahrwassers sicher fahren"
+                          : "B kann nur innerhalb des Fahrwassers sicher fahren");
 }
 
 /// The other vessel of the two.

@@ -27,7 +27,7 @@ constexpr Antwort kFahrwasserlage[] = {
     kNichtImFw,
     kImFwNichtFolgend,
     {im_fw_folgend, "im Fahrwasser, folgt ihm ungefähr",
-     "ist im Fahrwasser und folgt ihm ungefähr"},
+     "ist im Fahrwasser und folgt ihm ungefähr, nicht deutlich"},
     {im_fw_deutlich_folgend, "im Fahrwasser, folgt ihm deutlich",
      "ist im Fahrwasser und folgt ihm deutlich"},
 };
@@ -217,6 +217,7 @@ void klein_gegen_gross(Dialogue& d, Schiff klein, bool anderes_gross) {
   }
   if (!anderes_gross) return;
   d.duty({Regel::kvr_9_b, klein});
+  nur_im_fahrwasser_sicher(d, anderes(klein));
   d.states(darf_nicht_behindern(klein));
 }
 
@@ -273,17 +274,19 @@ bool zwei_segler_in_einem_fw(const Situation& s) {
          !(s.kafw == im_fw_deutlich_folgend && s.kbfw == im_fw_deutlich_folgend);
 }
 
-constexpr Paragraph kP25Abs3 = {"", Regel::see_25_2_3};
+/// The sailing vessel that clearly follows the fairway has the right of way
+/// over one that enters or crosses it (§ 25 Abs. 2), and over one in it that
+/// does not clearly follow it (Abs. 2 with Abs. 3); `andere` is where the
+/// other one, `wartet`, lies.
+Ausgang deutlich_folgend(Dialogue& d, Schiff wartet, Code andere) {
+  if (!folgt(andere)) d.assume(ohne_fahrwasserverlauf(wartet, andere));
+  const Paragraph p = {"", folgt(andere) ? Regel::see_25_2_3 : Regel::see_25_2};
+  return urteil(d, p, wartet == Schiff::b ? a_hat_vorfahrt : b_hat_vorfahrt);
+}
 
 Ausgang zwei_segler(Dialogue& d, const Situation& s) {
-  if (s.kafw == im_fw_deutlich_folgend) {
-    if (!folgt(s.kbfw)) d.assume(ohne_fahrwasserverlauf(Schiff::b, s.kbfw));
-    return urteil(d, kP25Abs3, a_hat_vorfahrt);
-  }
-  if (s.kbfw == im_fw_deutlich_folgend) {
-    if (!folgt(s.kafw)) d.assume(ohne_fahrwasserverlauf(Schiff::a, s.kafw));
-    return urteil(d, kP25Abs3, b_hat_vorfahrt);
-  }
+  if (s.kafw == im_fw_deutlich_folgend) return deutlich_folgend(d, Schiff::b, s.kbfw);
+  if (s.kbfw == im_fw_deutlich_folgend) return deutlich_folgend(d, Schiff::a, s.kafw);
   return nach_kvr(d, "# 25(3): ", "... also 2 Segler, ausweichen nach KVR ....wie folgt");
 }
 

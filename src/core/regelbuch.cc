@@ -10,18 +10,37 @@ using R = Regel;
 using T = Thema;
 
 constexpr std::string_view kSegelNachKvr =
-    "Die Regel setzt voraus, dass sich die beiden Segelfahrzeuge so nähern, dass die "
-    "Gefahr eines Zusammenstoßes besteht.";
+    "Die Regel gilt, wenn sich die beiden Segelfahrzeuge so nähern, dass die "
+    "Möglichkeit der Gefahr eines Zusammenstoßes besteht, und einander in Sicht haben "
+    "(Regel 11).";
+constexpr std::string_view kNichtBehindern =
+    "Wer nicht behindern darf, muss frühzeitig genügend Raum lassen (Regel 8 f) i)); "
+    "die Pflicht bleibt auch bei Gefahr eines Zusammenstoßes, und dann gelten für beide "
+    "Fahrzeuge zusätzlich die Ausweichregeln (Regel 8 f) ii) und iii)).";
+constexpr std::string_view kRegel18 =
+    "Regel 18 gilt nur, soweit die Regeln 9, 10 und 13 nichts anderes bestimmen: Wer "
+    "überholt, weicht immer aus. Im Fahrwasser der SeeSchStrO treten an die Stelle von "
+    "Regel 18 a) bis c) die Vorfahrtregeln des § 25 (§ 25 Abs. 1 SeeSchStrO).";
 constexpr std::string_view kWegerechtschiff =
-    "Wegerechtschiff ist auch, wer die für die Seeschifffahrtsstraße bekannt gemachten "
-    "Abmessungen überschreitet; es meldet sich bei der Verkehrszentrale und zeigt die "
-    "Zeichen eines manövrierbehinderten Fahrzeugs.";
+    "Wegerechtschiff ist auch ein Fahrzeug, das die für die Seeschifffahrtsstraße "
+    "bekannt "
+    "gemachten Abmessungen überschreitet, nicht aber eines auf dem Nord-Ostsee-Kanal; "
+    "bis "
+    "zur Grenze des Küstenmeers gilt Nr. 13 Buchstabe b. Im Fahrwasser gehen die "
+    "Vorfahrtregeln des § 25 der Regel 18 vor, und wer überholt, weicht immer aus (Regel "
+    "13). Nach dem SKS-Katalog (Schifffahrtsrecht Nr. 13) zeigt ein Wegerechtschiff "
+    "rot-weiß-rot zusätzlich zu den Fahrtlichtern.";
 constexpr std::string_view kWartepflicht =
-    "Wer die Vorfahrt gewähren muss, zeigt rechtzeitig, dass er warten wird, und fährt "
-    "erst weiter, wenn er die Schifffahrt im Fahrwasser nicht beeinträchtigt (§ 25 "
-    "Abs. 6).";
+    "Wer die Vorfahrt gewähren muss, lässt rechtzeitig durch sein Fahrverhalten "
+    "erkennen, "
+    "dass er warten wird, und fährt erst weiter, wenn er übersehen kann, dass die "
+    "Schifffahrt nicht beeinträchtigt wird (§ 25 Abs. 6); rechtlich ist das Warten kein "
+    "Ausweichen.";
 constexpr std::string_view kNurImFahrwasserSicher =
     "ein Fahrzeug, das nur innerhalb des Fahrwassers sicher fahren kann";
+constexpr std::string_view kKollisionsgefahr =
+    "Die Regel gilt, wenn die Fahrzeuge einander in Sicht haben (Regel 11); im Zweifel "
+    "ist von entgegengesetzten Kursen auszugehen (Regel 14 c)).";
 
 // Sentences in our own words, each checked against the published text of the
 // KVR (Kollisionsverhütungsregeln, the German text of the COLREGs) and the
@@ -29,35 +48,40 @@ constexpr std::string_view kNurImFahrwasserSicher =
 constexpr Eintrag kRegelbuch[] = {
     {R::kvr_9_a,
      "KVR Regel 9 a)",
-     "Wer einem engen Fahrwasser folgt, hält sich so nah an dessen Rand an seiner "
+     "Wer einem engen Fahrwasser folgt, hält sich so nah am äußeren Rand an seiner "
      "Steuerbordseite, wie es ohne Gefahr möglich ist; die Fahrwasser der "
      "Seeschifffahrtsstraßen gelten als enge Fahrwasser (§ 2 Abs. 1 Nr. 1 SeeSchStrO).",
      G::rechts_halten,
      {},
-     T::begegnen_im_fahrwasser},
+     T::begegnen_im_fahrwasser,
+     "Auf bekannt gemachten Fahrwasserabschnitten darf links gefahren werden (§ 22 Abs. "
+     "1 "
+     "SeeSchStrO)."},
     {R::kvr_9_b, "KVR Regel 9 b)",
-     "Ein Segelfahrzeug oder ein Fahrzeug unter 20 m Länge darf im engen Fahrwasser die "
+     "Ein Fahrzeug unter 20 m Länge oder ein Segelfahrzeug darf im engen Fahrwasser die "
      "Durchfahrt eines Fahrzeugs nicht behindern, das nur innerhalb des Fahrwassers "
      "sicher fahren kann.",
-     G::nicht_behindern, kNurImFahrwasserSicher, T::enges_fahrwasser},
+     G::nicht_behindern, kNurImFahrwasserSicher, T::enges_fahrwasser, kNichtBehindern},
     {R::kvr_9_c, "KVR Regel 9 c)",
      "Ein fischendes Fahrzeug darf die Durchfahrt eines anderen Fahrzeugs, das im engen "
      "Fahrwasser fährt, nicht behindern.",
-     G::nicht_behindern, "jedes andere Fahrzeug im Fahrwasser", T::enges_fahrwasser},
+     G::nicht_behindern, "jedes andere Fahrzeug im Fahrwasser", T::enges_fahrwasser,
+     kNichtBehindern},
     {R::kvr_9_d, "KVR Regel 9 d)",
      "Niemand darf ein enges Fahrwasser queren, wenn er dadurch die Durchfahrt eines "
      "Fahrzeugs behindert, das nur innerhalb des Fahrwassers sicher fahren kann.",
-     G::nicht_behindern, kNurImFahrwasserSicher, T::enges_fahrwasser},
+     G::nicht_behindern, kNurImFahrwasserSicher, T::enges_fahrwasser, kNichtBehindern},
     {R::kvr_10_i, "KVR Regel 10 i)",
-     "Ein fischendes Fahrzeug darf die Durchfahrt eines Fahrzeugs, das einem Einbahnweg "
-     "folgt, nicht behindern.",
-     G::nicht_behindern, "ein Fahrzeug, das dem Einbahnweg folgt",
-     T::verkehrstrennungsgebiet},
+     "Ein fischendes Fahrzeug darf die Durchfahrt eines Fahrzeugs auf dem Einbahnweg "
+     "nicht "
+     "behindern.",
+     G::nicht_behindern, "ein Fahrzeug auf dem Einbahnweg", T::verkehrstrennungsgebiet,
+     kNichtBehindern},
     {R::kvr_10_j, "KVR Regel 10 j)",
-     "Ein Segelfahrzeug oder ein Fahrzeug unter 20 m Länge darf die sichere Durchfahrt "
-     "eines Maschinenfahrzeugs, das einem Einbahnweg folgt, nicht behindern.",
-     G::nicht_behindern, "ein Maschinenfahrzeug, das dem Einbahnweg folgt",
-     T::verkehrstrennungsgebiet},
+     "Ein Fahrzeug unter 20 m Länge oder ein Segelfahrzeug darf die sichere Durchfahrt "
+     "eines Maschinenfahrzeugs auf dem Einbahnweg nicht behindern.",
+     G::nicht_behindern, "ein Maschinenfahrzeug auf dem Einbahnweg",
+     T::verkehrstrennungsgebiet, kNichtBehindern},
     {R::kvr_12_a_i, "KVR Regel 12 a) i)",
      "Haben zwei Segelfahrzeuge den Wind von verschiedenen Seiten, weicht das mit dem "
      "Wind von Backbord dem anderen aus.",
@@ -70,108 +94,134 @@ constexpr Eintrag kRegelbuch[] = {
     {R::kvr_12_a_iii, "KVR Regel 12 a) iii)",
      "Wer den Wind von Backbord hat und bei einem Segelfahrzeug in Luv nicht sicher "
      "erkennen kann, von welcher Seite es den Wind hat, weicht ihm aus.",
-     G::ausweichen, "das Segelfahrzeug in Luv", T::segelfahrzeuge},
+     G::ausweichen, "das Segelfahrzeug in Luv", T::segelfahrzeuge, kSegelNachKvr},
     {R::kvr_12_a_i_ii_a, "KVR Regel 12 a) i) und ii)",
      "Wer den Wind von Backbord hat und in Luv des anderen Segelfahrzeugs liegt, weicht "
      "aus, ob das andere den Wind von Steuerbord hat (i) oder von Backbord (ii).",
-     G::ausweichen, "das Segelfahrzeug in Lee", T::segelfahrzeuge},
-    {R::kvr_12_a_i_ii_b, "KVR Regel 12 a) i) und ii)",
-     "Wer den Wind von Steuerbord hat und in Lee des anderen Segelfahrzeugs liegt, hält "
-     "Kurs: das andere weicht aus, ob es den Wind von Backbord hat (i) oder von "
-     "Steuerbord (ii).",
-     G::ausweichen, "das Segelfahrzeug in Lee", T::segelfahrzeuge},
+     G::ausweichen, "das Segelfahrzeug in Lee", T::segelfahrzeuge, kSegelNachKvr},
+    {R::kvr_12_a_i_ii_b, "KVR Regel 12 a) i) und ii), Regel 17 a) i)",
+     "Wer den Wind von Steuerbord hat und in Lee des anderen Segelfahrzeugs liegt, ist "
+     "Kurshalter und behält Kurs und Geschwindigkeit bei: das andere weicht aus, ob es "
+     "den "
+     "Wind von Backbord hat (i) oder von Steuerbord (ii).",
+     G::ausweichen, "das Segelfahrzeug in Lee", T::segelfahrzeuge, kSegelNachKvr},
     {R::kvr_12_a,
      "KVR Regel 12 a)",
      "Wer den Wind von Steuerbord hat und in Luv eines Segelfahrzeugs liegt, dessen "
-     "Windseite er nicht erkennt, ist nach Regel 12 weder sicher ausweichpflichtig noch "
-     "sicher Kurshalter: hat das andere den Wind von Backbord, weicht es aus (i); hat es "
-     "ihn von Steuerbord, muss das luvwärtige ausweichen (ii).",
+     "Windseite er nicht erkennt, kann nach Regel 12 nicht sicher sagen, ob er "
+     "ausweichen "
+     "muss: hat das andere den Wind von Backbord, weicht es aus (i); hat es ihn von "
+     "Steuerbord, muss er selbst als luvwärtiges Fahrzeug ausweichen (ii).",
      G::allgemein,
      {},
-     T::segelfahrzeuge},
+     T::segelfahrzeuge,
+     "Regel 12 a) iii) gilt nur für ein Fahrzeug mit Wind von Backbord."},
     {R::kvr_13_a, "KVR Regel 13 a)",
      "Wer ein anderes Fahrzeug überholt, muss ihm ausweichen, gleich welcher Art beide "
      "Fahrzeuge sind.",
-     G::ausweichen, "das überholte Fahrzeug", T::ueberholen},
+     G::ausweichen, "das überholte Fahrzeug", T::ueberholen,
+     "Überholer ist, wer aus mehr als 22,5° achterlicher als querab aufkommt, nachts "
+     "also "
+     "nur das Hecklicht sieht (Regel 13 b)); im Zweifel gilt man als Überholer (13 c)), "
+     "und eine spätere Änderung der Peilung ändert daran nichts, bis das Fahrzeug klar "
+     "vorbei ist (13 d))."},
     {R::kvr_14_a,
      "KVR Regel 14 a)",
-     "Begegnen sich zwei Maschinenfahrzeuge auf entgegengesetzten oder fast "
-     "entgegengesetzten Kursen, ändert jedes seinen Kurs nach Steuerbord, sodass sie "
-     "einander an Backbord passieren.",
+     "Nähern sich zwei Maschinenfahrzeuge auf entgegengesetzten oder fast "
+     "entgegengesetzten "
+     "Kursen so, dass die Möglichkeit der Gefahr eines Zusammenstoßes besteht, ändert "
+     "jedes "
+     "seinen Kurs nach Steuerbord, sodass sie einander an Backbord passieren.",
      G::nach_steuerbord,
      {},
-     T::maschinenfahrzeuge},
+     T::maschinenfahrzeuge,
+     kKollisionsgefahr},
     {R::kvr_15, "KVR Regel 15",
-     "Kreuzen sich die Kurse zweier Maschinenfahrzeuge, weicht das aus, welches das "
-     "andere an seiner Steuerbordseite hat, und vermeidet nach Möglichkeit, vor dessen "
-     "Bug zu kreuzen.",
-     G::ausweichen, "das Maschinenfahrzeug, das von Steuerbord kommt",
-     T::maschinenfahrzeuge},
+     "Kreuzen sich die Kurse zweier Maschinenfahrzeuge so, dass die Möglichkeit der "
+     "Gefahr eines Zusammenstoßes besteht, weicht das aus, welches das andere an seiner "
+     "Steuerbordseite hat; wenn die Umstände es zulassen, vermeidet es, vor dessen Bug "
+     "zu "
+     "kreuzen.",
+     G::ausweichen, "das Maschinenfahrzeug an der eigenen Steuerbordseite",
+     T::maschinenfahrzeuge,
+     "Im Fahrwasser der SeeSchStrO treten an die Stelle von Regel 15 die Vorfahrtregeln "
+     "des § 25 (§ 25 Abs. 1 SeeSchStrO)."},
     {R::kvr_14_15,
      "KVR Regeln 14 und 15",
-     "Zwei Maschinenfahrzeuge auf Gegenkurs ändern beide ihren Kurs nach Steuerbord; "
-     "kreuzen sich ihre Kurse, weicht das aus, welches das andere an seiner "
-     "Steuerbordseite hat.",
+     "Nähern sich zwei Maschinenfahrzeuge so, dass die Möglichkeit der Gefahr eines "
+     "Zusammenstoßes besteht, ändern auf entgegengesetzten oder fast entgegengesetzten "
+     "Kursen beide ihren Kurs nach Steuerbord; kreuzen sich ihre Kurse, weicht das aus, "
+     "welches das andere an seiner Steuerbordseite hat.",
      G::allgemein,
      {},
      T::maschinenfahrzeuge},
     {R::kvr_18_a_i, "KVR Regel 18 a) i)",
      "Ein Maschinenfahrzeug in Fahrt muss einem manövrierunfähigen Fahrzeug ausweichen.",
-     G::ausweichen, "ein manövrierunfähiges Fahrzeug", T::fahrzeugart},
+     G::ausweichen, "ein manövrierunfähiges Fahrzeug", T::fahrzeugart, kRegel18},
     {R::kvr_18_a_ii, "KVR Regel 18 a) ii)",
      "Ein Maschinenfahrzeug in Fahrt muss einem manövrierbehinderten Fahrzeug "
      "ausweichen.",
-     G::ausweichen, "ein manövrierbehindertes Fahrzeug", T::fahrzeugart},
+     G::ausweichen, "ein manövrierbehindertes Fahrzeug", T::fahrzeugart, kRegel18},
     {R::kvr_18_a_iii, "KVR Regel 18 a) iii)",
      "Ein Maschinenfahrzeug in Fahrt muss einem fischenden Fahrzeug ausweichen.",
-     G::ausweichen, "ein fischendes Fahrzeug", T::fahrzeugart},
+     G::ausweichen, "ein fischendes Fahrzeug", T::fahrzeugart, kRegel18},
     {R::kvr_18_a_iv, "KVR Regel 18 a) iv)",
      "Ein Maschinenfahrzeug in Fahrt muss einem Segelfahrzeug ausweichen.", G::ausweichen,
-     "ein Segelfahrzeug", T::fahrzeugart},
+     "ein Segelfahrzeug", T::fahrzeugart, kRegel18},
     {R::kvr_18_b_i, "KVR Regel 18 b) i)",
      "Ein Segelfahrzeug in Fahrt muss einem manövrierunfähigen Fahrzeug ausweichen.",
-     G::ausweichen, "ein manövrierunfähiges Fahrzeug", T::fahrzeugart},
+     G::ausweichen, "ein manövrierunfähiges Fahrzeug", T::fahrzeugart, kRegel18},
     {R::kvr_18_b_ii, "KVR Regel 18 b) ii)",
      "Ein Segelfahrzeug in Fahrt muss einem manövrierbehinderten Fahrzeug ausweichen.",
-     G::ausweichen, "ein manövrierbehindertes Fahrzeug", T::fahrzeugart},
+     G::ausweichen, "ein manövrierbehindertes Fahrzeug", T::fahrzeugart, kRegel18},
     {R::kvr_18_b_iii, "KVR Regel 18 b) iii)",
      "Ein Segelfahrzeug in Fahrt muss einem fischenden Fahrzeug ausweichen.",
-     G::ausweichen, "ein fischendes Fahrzeug", T::fahrzeugart},
+     G::ausweichen, "ein fischendes Fahrzeug", T::fahrzeugart, kRegel18},
     {R::kvr_18_d_i, "KVR Regel 18 d) i)",
-     "Jedes Fahrzeug außer einem manövrierunfähigen oder manövrierbehinderten darf, "
-     "soweit die Umstände es zulassen, die sichere Durchfahrt eines tiefgangbehinderten "
-     "Fahrzeugs, das die Signale nach Regel 28 zeigt, nicht behindern.",
-     G::nicht_behindern, "ein tiefgangbehindertes Fahrzeug", T::fahrzeugart},
+     "Jedes Fahrzeug außer einem manövrierunfähigen oder manövrierbehinderten muss, "
+     "sofern "
+     "die Umstände es zulassen, vermeiden, die sichere Durchfahrt eines "
+     "tiefgangbehinderten Fahrzeugs zu behindern, das die Signale nach Regel 28 zeigt.",
+     G::nicht_behindern, "ein tiefgangbehindertes Fahrzeug", T::fahrzeugart,
+     kNichtBehindern},
     {R::kvr_19_d,
      "KVR Regel 19 d)",
-     "In verminderter Sicht gibt es keinen Kurshalter: wer ein anderes Fahrzeug nur mit "
-     "Radar ortet und eine Nahbereichslage oder die Gefahr eines Zusammenstoßes "
-     "feststellt, muss frühzeitig ausweichen.",
+     "Haben Fahrzeuge einander wegen verminderter Sicht nicht in Sicht, gibt es keinen "
+     "Kurshalter: Wer ein anderes Fahrzeug lediglich mit Radar ortet, muss ermitteln, ob "
+     "sich eine Nahbereichslage entwickelt oder die Möglichkeit der Gefahr eines "
+     "Zusammenstoßes besteht, und dann frühzeitig Gegenmaßnahmen treffen, also "
+     "ausweichen.",
      G::ausweichen,
      {},
      T::verminderte_sicht,
-     "Regel 19 d) sagt auch, wie: nicht nach Backbord gegenüber einem Fahrzeug vorlicher "
-     "als querab, außer beim Überholen, und nicht auf ein Fahrzeug querab oder "
-     "achterlicher zu."},
-    {R::see_2_13_a, "§ 2 Abs. 1 Nr. 13 SeeSchStrO, KVR Regel 18 a) ii)",
-     "Ein Wegerechtschiff – ein Schiff, das wegen seines Tiefgangs, seiner Länge oder "
-     "anderer Eigenschaften den tiefsten Teil des Fahrwassers braucht – gilt auf der "
-     "Seeschifffahrtsstraße als manövrierbehindert; ein Maschinenfahrzeug muss ihm "
-     "ausweichen.",
+     "Regel 19 d) sagt auch, wie: nach Möglichkeit keine Kursänderung nach Backbord "
+     "gegenüber einem Fahrzeug vorlicher als querab, außer beim Überholen, und keine "
+     "Kursänderung auf ein Fahrzeug zu, das querab oder achterlicher ist. Im Fahrwasser "
+     "der "
+     "SeeSchStrO gelten Überhol- und Begegnungsregel (Regel 13 a) und c), 14 a) und c)) "
+     "auch bei reiner Radarortung (§ 21 Abs. 1 SeeSchStrO)."},
+    {R::see_2_13_a, "§ 2 Abs. 1 Nr. 13 Buchstabe a SeeSchStrO, KVR Regel 18 a) ii)",
+     "Ein Wegerechtschiff – ein Fahrzeug, das wegen seines Tiefgangs, seiner Länge oder "
+     "anderer Eigenschaften gezwungen ist, den tiefsten Teil des Fahrwassers für sich in "
+     "Anspruch zu nehmen – gilt als manövrierbehindert; ein Maschinenfahrzeug in Fahrt "
+     "muss ihm ausweichen.",
      G::ausweichen, "ein Wegerechtschiff", T::fahrzeugart, kWegerechtschiff},
-    {R::see_2_13_b, "§ 2 Abs. 1 Nr. 13 SeeSchStrO, KVR Regel 18 b) ii)",
-     "Ein Wegerechtschiff – ein Schiff, das wegen seines Tiefgangs, seiner Länge oder "
-     "anderer Eigenschaften den tiefsten Teil des Fahrwassers braucht – gilt auf der "
-     "Seeschifffahrtsstraße als manövrierbehindert; ein Segelfahrzeug muss ihm "
-     "ausweichen.",
+    {R::see_2_13_b, "§ 2 Abs. 1 Nr. 13 Buchstabe a SeeSchStrO, KVR Regel 18 b) ii)",
+     "Ein Wegerechtschiff – ein Fahrzeug, das wegen seines Tiefgangs, seiner Länge oder "
+     "anderer Eigenschaften gezwungen ist, den tiefsten Teil des Fahrwassers für sich in "
+     "Anspruch zu nehmen – gilt als manövrierbehindert; ein Segelfahrzeug in Fahrt muss "
+     "ihm ausweichen.",
      G::ausweichen, "ein Wegerechtschiff", T::fahrzeugart, kWegerechtschiff},
-    {R::see_23, "§ 23 SeeSchStrO, KVR Regel 13 a)",
+    {R::see_23, "§ 23 Abs. 1 und 2 SeeSchStrO, KVR Regel 13 a)",
      "Wer im Fahrwasser überholt, muss dem überholten Fahrzeug ausweichen; überholt "
      "wird grundsätzlich an dessen Backbordseite, und das überholte Fahrzeug erleichtert "
      "das Überholen, so weit es kann.",
      G::ausweichen, "das überholte Fahrzeug", T::ueberholen,
-     "§ 23 verbietet das Überholen außerdem an engen Stellen, in unübersichtlichen "
-     "Krümmungen und an bekannt gemachten Strecken."},
+     "§ 23 Abs. 3 verbietet das Überholen unter anderem an engen Stellen, in "
+     "unübersichtlichen Krümmungen und innerhalb bekannt gemachter Strecken; muss der "
+     "Vorausfahrende mitwirken, wird nur mit seiner Zustimmung überholt (§ 23 Abs. 4, "
+     "KVR "
+     "Regel 9 e))."},
     {R::see_24_1,
      "§ 24 Abs. 1 SeeSchStrO",
      "Begegnen sich zwei Fahrzeuge im Fahrwasser auf entgegengesetzten oder fast "
@@ -182,31 +232,41 @@ constexpr Eintrag kRegelbuch[] = {
      "Auf bekannt gemachten Abschnitten darf ausnahmsweise nach Backbord ausgewichen "
      "werden, wenn es dem Gegenkommer angezeigt wird (§ 24 Abs. 3)."},
     {R::see_25_2, "§ 25 Abs. 2 SeeSchStrO",
-     "Im Fahrwasser hat Vorfahrt, wer dem Fahrwasserverlauf folgt, vor dem, der in das "
-     "Fahrwasser einläuft, es quert, darin dreht oder seinen Anker- oder Liegeplatz "
-     "verlässt.",
+     "Im Fahrwasser hat, wer dem Fahrwasserverlauf folgt – gleich ob er nur im "
+     "Fahrwasser "
+     "sicher fahren kann –, Vorfahrt vor dem, der in das Fahrwasser einläuft, es quert, "
+     "darin dreht oder seinen Anker- oder Liegeplatz verlässt.",
      G::vorfahrt_gewaehren, "das Fahrzeug, das dem Fahrwasserverlauf folgt",
      T::vorfahrt_im_fahrwasser, kWartepflicht},
     {R::see_25_2_3, "§ 25 Abs. 2 und 3 SeeSchStrO",
-     "Ein Segelfahrzeug, das deutlich dem Fahrwasserverlauf folgt, hat Vorfahrt; "
-     "Segelfahrzeuge, die ihm nicht deutlich folgen, weichen einander nach den KVR aus, "
-     "ohne ein vorfahrtberechtigtes Fahrzeug zu gefährden oder zu behindern.",
+     "Ein Segelfahrzeug, das deutlich der Richtung des Fahrwassers folgt, hat wie jedes "
+     "dem Fahrwasser folgende Fahrzeug Vorfahrt; Segelfahrzeuge, die nicht deutlich der "
+     "Richtung des Fahrwassers folgen, etwa kreuzende, verhalten sich untereinander nach "
+     "den KVR, soweit sie dadurch kein vorfahrtberechtigtes Fahrzeug gefährden oder "
+     "behindern.",
      G::vorfahrt_gewaehren, "das Segelfahrzeug, das deutlich dem Fahrwasser folgt",
-     T::vorfahrt_im_fahrwasser},
+     T::vorfahrt_im_fahrwasser, kWartepflicht},
     {R::see_25_4, "§ 25 Abs. 4 SeeSchStrO",
      "Wer im Fahrwasser fährt, hat Vorfahrt vor dem, der aus einem abzweigenden oder "
-     "einmündenden Fahrwasser in dieses einläuft, ob er dem Fahrwasserverlauf folgt oder "
-     "nicht.",
-     G::vorfahrt_gewaehren, "das Fahrzeug im durchgehenden Fahrwasser",
-     T::vorfahrt_im_fahrwasser, kWartepflicht},
+     "einmündenden Fahrwasser in dieses einläuft, gleich ob er selbst dem "
+     "Fahrwasserverlauf folgt.",
+     G::vorfahrt_gewaehren, "das Fahrzeug im Fahrwasser", T::vorfahrt_im_fahrwasser,
+     kWartepflicht},
     {R::see_25_5, "§ 25 Abs. 5 SeeSchStrO",
-     "Nähern sich zwei Fahrzeuge einer Engstelle, die nicht sicher Raum für beide "
-     "bietet, "
-     "von beiden Seiten, hat Vorfahrt, wer mit dem Strom fährt, bei Stromstillstand wer "
-     "vorher gegen den Strom fuhr, und ohne Strömung, wer die Steuerbordseite des "
-     "Fahrwassers zu benutzen hat; der andere wartet vor der Engstelle.",
+     "Nähern sich zwei Fahrzeuge von beiden Seiten einer Engstelle, die nicht sicher "
+     "Raum "
+     "für beide bietet, hat Vorfahrt: im Tidegewässer und bei Strömung, wer mit dem "
+     "Strom "
+     "fährt, bei Stromstillstand, wer vorher gegen den Strom fuhr; in tidefreien "
+     "Gewässern "
+     "ohne Strömung, wer grundsätzlich die Steuerbordseite des Fahrwassers zu benutzen "
+     "hat. "
+     "Der andere wartet außerhalb der Engstelle, bis es vorbei ist.",
      G::vorfahrt_gewaehren, "das Fahrzeug mit der Vorfahrt an der Engstelle",
-     T::vorfahrt_im_fahrwasser},
+     T::vorfahrt_im_fahrwasser,
+     "Steuerbordseite des Fahrwassers ist die Seite, die ein von See einlaufendes "
+     "Fahrzeug "
+     "an Steuerbord hat (§ 2 Abs. 1 Nr. 2 SeeSchStrO)."},
 };
 
 constexpr bool in_reihe() {
@@ -225,7 +285,7 @@ static_assert(in_reihe(), "every rule once, in the order of the ids, cited and s
 std::string_view titel(Thema t) {
   switch (t) {
     case Thema::fahrzeugart:
-      return "Ausweichen nach Fahrzeugart (KVR Regel 18)";
+      return "Verantwortlichkeiten der Fahrzeuge untereinander (KVR Regel 18)";
     case Thema::segelfahrzeuge:
       return "Segelfahrzeuge untereinander (KVR Regel 12)";
     case Thema::maschinenfahrzeuge:
@@ -243,7 +303,7 @@ std::string_view titel(Thema t) {
     case Thema::begegnen_im_fahrwasser:
       break;
   }
-  return "Rechts fahren und Begegnen im Fahrwasser (§ 24 SeeSchStrO, KVR Regel 9 a))";
+  return "Rechtsfahrgebot und Begegnen im Fahrwasser (KVR Regel 9 a), § 24 SeeSchStrO)";
 }
 
 const Eintrag& eintrag(Regel r) {

@@ -38,12 +38,13 @@ constexpr std::string_view kFischer =
     "Gezeichnet ist ein Fahrzeug, das fischt, ohne zu trawlen (rot über weiß); "
     "ein trawlendes führt grün über weiß.";
 constexpr std::string_view kTiefgangKvr =
-    "Ein tiefgangbehindertes Fahrzeug darf nach KVR Regel 28 zu den Lichtern eines "
-    "Maschinenfahrzeugs drei rote Rundumlichter oder einen Zylinder zeigen.";
+    "Sie darf nach KVR Regel 28 zusätzlich zu den Lichtern eines Maschinenfahrzeugs drei "
+    "rote Rundumlichter senkrecht übereinander führen, am Tag einen Zylinder.";
 constexpr std::string_view kWegerechtschiff =
-    "Auf der Seeschifffahrtsstraße zeigt sie sich als Wegerechtschiff, das als "
-    "manövrierbehindert gilt (§ 2 Abs. 1 Nr. 13 SeeSchStrO): rot-weiß-rot und am Tag "
-    "Ball-Rhombus-Ball wie nach KVR Regel 27 b), nicht die Zeichen der Regel 28.";
+    "Auf der Seeschifffahrtsstraße gilt sie als Wegerechtschiff und damit als "
+    "manövrierbehindert (§ 2 Abs. 1 Nr. 13 SeeSchStrO). Nach dem SKS-Katalog "
+    "(Schifffahrtsrecht Nr. 13) zeigt sie dann zusätzlich zu den Fahrtlichtern "
+    "rot-weiß-rot, am Tag folgerichtig Ball-Rhombus-Ball wie nach KVR Regel 27 b).";
 
 /// A row of the table: the type, the length and the sea area it holds for
 /// (0: any), and the signals.

@@ -37,19 +37,45 @@ bool ueberholen(const Situation& s) {
 }
 
 /// Both follow the same fairway or lane the same way, and nobody overtakes.
-/// Under the SeeSchStrO the answer on opposite courses tells the way; under
-/// the KVR a lane goes one way, and two vessels following a fairway are taken
-/// to go it together (the advisor does not ask).
-bool ohne_begegnung(const Situation& s, Verlauf a, Verlauf b) {
+/// Under the SeeSchStrO the answer on opposite courses tells the way (where
+/// the advisor decides before asking it, as between a sailing vessel that
+/// clearly follows the fairway and one that does not, they meet); under the
+/// KVR a lane goes one way, and two vessels following a fairway are taken to
+/// go it together (the advisor does not ask).
+bool ohne_begegnung(const Situation& s, const DrawnRun& run, Verlauf a, Verlauf b) {
   if (a != Verlauf::folgt || b != Verlauf::folgt || ueberholen(s)) return false;
-  return s.kvr == hohe_see || s.kent == keine_gegenkurse;
+  return s.kvr == hohe_see ||
+         (gefragt(run, &Situation::kent) && s.kent == keine_gegenkurse);
 }
 
+/// Geometry that cannot be, or that no examiner would set: overtaking
+/// across the fairway or lane the other follows; a vessel not under command
+/// or constrained by her draught that does not follow the fairway or lane
+/// (one drifts, the other is bound to the deep water).
 bool unmoeglich(const Situation& s, Verlauf a, Verlauf b) {
-  const bool quer_zum_folgenden = (a == Verlauf::folgt && b == Verlauf::quert) ||
-                                  (a == Verlauf::quert && b == Verlauf::folgt);
-  if (ueberholen(s) && quer_zum_folgenden) return true;
-  return s.kb1 == tiefgangbehindert && b == Verlauf::quert;
+  // One that does not follow the fairway or lane (crossing it, or outside
+  // and about to cross) does not run along with one that does.
+  const bool einer_folgt = (a == Verlauf::folgt) != (b == Verlauf::folgt);
+  const bool im_gebiet = a != Verlauf::kein_gebiet && b != Verlauf::kein_gebiet;
+  if (ueberholen(s) && einer_folgt && im_gebiet) return true;
+  const bool gebunden = s.kb1 == tiefgangbehindert || s.kb1 == manoevrierunfaehig;
+  return gebunden && (b == Verlauf::quert || b == Verlauf::ausserhalb);
+}
+
+/// Arguable in law, and so not taught: in restricted visibility a B that
+/// cannot manoeuvre as the rules require (not under command, restricted,
+/// constrained by her draught) cannot take the avoiding action of Regel 19;
+/// two sailing vessels of which one is outside the fairway and the other in
+/// it without clearly following it (whether § 25 Abs. 2 or Abs. 3 holds turns
+/// on facts the advisor does not ask).
+bool strittig(const Situation& s, Verlauf a, Verlauf b) {
+  const bool behindert = s.kb1 == manoevrierbehindert || s.kb1 == manoevrierunfaehig ||
+                         s.kb1 == tiefgangbehindert;
+  if (s.ks == verminderte_sicht && s.kvr == hohe_see && behindert) return true;
+  const bool zwei_segler = s.ka1 == segler && s.kb1 == segler;
+  const bool einer_draussen = (a == Verlauf::ausserhalb) != (b == Verlauf::ausserhalb);
+  return s.kvr == seeschifffahrtsstrassen && zwei_segler && einer_draussen &&
+         s.kafw != im_fw_deutlich_folgend && s.kbfw != im_fw_deutlich_folgend;
 }
 
 /// Whether the overtaken vessel bears a duty not to impede the overtaker.
@@ -68,7 +94,9 @@ bool pruefbar(const Situation& s, const DrawnRun& run, const Loesung& l) {
   const Verlauf b = verlauf(s, run, &Situation::kbfw, s.kbfw, &Situation::kbvt, s.kbvt);
   // Restricted visibility asks nothing of overtaking: only its answer or the
   // area's geometry can tell that the vessels meet at all.
-  if (ohne_begegnung(s, a, b) || unmoeglich(s, a, b)) return false;
+  if (ohne_begegnung(s, run, a, b) || unmoeglich(s, a, b) || strittig(s, a, b)) {
+    return false;
+  }
   if (ueberholter_darf_nicht_behindern(s, l)) return false;
   const bool b_manoevrierbehindert_oder_unfaehig =
       s.kb1 == manoevrierunfaehig || s.kb1 == manoevrierbehindert;
@@ -89,7 +117,13 @@ Peilungen passende_peilungen(const Situation& s) {
   }
   Peilungen p;
   if (a_folgt && b_folgt) return p;
-  if (!a_folgt && !b_folgt) p.liste[p.anzahl++] = Peilung::recht_voraus_gegenkurs;
+  // Two vessels in a fairway of the SeeSchStrO that meet head-on do so under
+  // § 24, which the advisor never asks of vessels that do not follow it.
+  const bool im_seeschstro_fw =
+      s.kvr == seeschifffahrtsstrassen && s.kafw > nicht_im_fw && s.kbfw > nicht_im_fw;
+  if (!a_folgt && !b_folgt && !im_seeschstro_fw) {
+    p.liste[p.anzahl++] = Peilung::recht_voraus_gegenkurs;
+  }
   p.liste[p.anzahl++] = Peilung::kreuzt_von_stb;
   p.liste[p.anzahl++] = Peilung::kreuzt_von_bb;
   return p;

@@ -18,8 +18,13 @@ namespace ausweich {
 ///   - without an encounter: both follow the same fairway or traffic lane the
 ///     same way and nobody overtakes;
 ///   - with a geometry that cannot happen: overtaking between a vessel that
-///     follows a fairway or lane and one that crosses it; a vessel
-///     constrained by her draught crossing one;
+///     follows a fairway or lane and one that does not (crossing it, or
+///     outside and about to cross); a vessel not under command or constrained
+///     by her draught that does not follow it;
+///   - whose law is arguable: restricted visibility with a B that cannot
+///     manoeuvre as the rules require; two sailing vessels under the
+///     SeeSchStrO, one outside the fairway, the other in it not clearly
+///     following it;
 ///   - where the overtaken vessel must not impede the overtaker (rule 13 and
 ///     the duty not to impede pull against each other: arguable);
 ///   - with an overtaking vessel not under command or restricted in her

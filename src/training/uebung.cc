@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "analysis/begegnungsregeln.h"
 #include "core/line_builder.h"
 #include "training/aufgabe.h"
 
@@ -93,8 +94,8 @@ void schwaecher_gesagt(Dialogue& d, const Aufgabe& a) {
     const Pflicht* staerker = a.loesung().staerker(static_cast<Code>(k));
     if (staerker == nullptr) continue;
     d.say(Zeilenart::hinweis,
-          (LineBuilder() << "Der Berater sagt unten nur: " << in_worten(k)
-                         << ". Das ist teilweise richtig: " << buchstabe(staerker->schiff)
+          (LineBuilder() << "Eine Zeile des Beraters unten sagt nur: „" << in_worten(k)
+                         << "“. " << buchstabe(staerker->schiff)
                          << " muss sogar ausweichen (" << eintrag(staerker->regel).zitat
                          << ").")
               .text());
@@ -119,14 +120,14 @@ void erklaerung(Dialogue& d, const DrawnRun& run) {
   }
 }
 
-/// Where rules 14 and 15 decide, the sentence that applies the advisor's
+/// Where rules 14 and 15 apply, the sentence that applies the advisor's
 /// general text to the bearing drawn, from the duty they put on it.
 void anwendung(Dialogue& d, const Aufgabe& a) {
   const Peilung p = a.begegnung().peilung;
   if (p == Peilung::offen) return;
   d.empty();
   d.line((LineBuilder() << "Angewandt: " << in_worten(p)
-                        << ", also gilt: " << in_worten(klasse(a.entscheidung())) << ".")
+                        << ", also gilt: " << in_worten(klasse(regeln14_15(p))) << ".")
              .text());
 }
 
