@@ -50,7 +50,7 @@ BENCHMARK(StartAnalysisQuit);
 /// the lookout's view and the text, by day or by night, in turn over the ten
 /// items of a training run with their solutions.
 void Picture(benchmark::State& state) {
-  ausweich::Zufall zufall(7);
+  ausweich::Random zufall(7);
   const ausweich::Ziehung ziehung = ausweich::ziehe(10, zufall);
   std::vector<ausweich::Angaben> angaben;
   for (const ausweich::Begegnung& b : ziehung.begegnungen()) {

@@ -135,7 +135,7 @@ TEST(AllocationTest, RunsOfManyAnalysesAllocateNoMoreThanShortOnes) {
 
 // Nor does a picture: every one is written into the caller's buffer.
 TEST(AllocationTest, PicturesAllocateNothing) {
-  Zufall zufall(3);
+  Random zufall(3);
   const Ziehung ziehung = ziehe(10, zufall);
   Bildpuffer puffer;
   const long before = allocations;

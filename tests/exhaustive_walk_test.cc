@@ -13,16 +13,15 @@
 #include <string_view>
 #include <vector>
 
+#include "screen_markers.h"
 #include "session.h"
 
 namespace ausweich::testing {
 namespace {
 
-constexpr std::string_view kInfoEnd = "    <...Hit RETURN to continue>\n";
-constexpr std::string_view kEnde = "            <=== ENDE der ANALYSE ===>\n";
-constexpr std::string_view kPromptRule =
-    "\n =====================================================\n";
-constexpr std::string_view kRefusal = " falsche Eingabe : ";
+const std::string kInfoEnd = line(kInfoWait);
+const std::string kEnde = line(kEndeDerAnalyse.substr(1));
+const std::string kPromptRuleLine = "\n" + line(kPromptRule);
 
 std::vector<std::string_view> lines_of(std::string_view text) {
   std::vector<std::string_view> lines;
@@ -127,7 +126,7 @@ class Walker {
     }
     ASSERT_EQ(s.err, "fmt: end of file\n") << "status " << s.status << ' ' << where;
     // A question waits: its line is the last one ending in '?' above the prompt.
-    const std::size_t rule = part.rfind(kPromptRule);
+    const std::size_t rule = part.rfind(kPromptRuleLine);
     ASSERT_NE(rule, std::string_view::npos) << where;
     const std::vector<std::string_view> above = lines_of(part.substr(0, rule));
     std::size_t q = above.size();
@@ -147,7 +146,7 @@ class Walker {
         << menu;
 
     int shown = 0;
-    std::sscanf(part.data() + rule + kPromptRule.size(), " [Default: %d]", &shown);
+    std::sscanf(part.data() + rule + kPromptRuleLine.size(), " [Default: %d]", &shown);
     asked.push_back(question);
     for (int k = 1; k <= kmax; ++k) descend(answers, asked, std::to_string(k));
     // A default outside the menu, left by another question: Enter alone keeps it.

@@ -27,7 +27,7 @@ Program program(std::string_view input, std::vector<const char*> args) {
 TEST(CommandLineTest, OptionsAndTheirErrors) {
   const Program help = program("", {"--help"});
   EXPECT_EQ(help.status, 0);
-  EXPECT_EQ(help.out.rfind("Aufruf: ausweichregeln\n", 0), 0u);
+  EXPECT_EQ(help.out.rfind("Invocation: ausweichregeln\n", 0), 0u);
   EXPECT_NE(help.out.find("--uebung"), std::string::npos);
   // The usage text answers whatever else stands beside it.
   EXPECT_EQ(program("", {"--bogus", "--help"}).out, help.out);

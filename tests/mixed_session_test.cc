@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "screen_markers.h"
 #include "session.h"
 
 namespace ausweich::bench {
@@ -14,7 +15,8 @@ using testing::Session;
 
 /// The screens of a run, cut after each end-of-analysis screen.
 std::vector<std::string> analyses_of(const Session& s) {
-  constexpr std::string_view kEnde = "<=== ENDE der ANALYSE ===>";
+  const std::string_view kEnde =
+      testing::kEndeDerAnalyse.substr(testing::kEndeDerAnalyse.find('<'));
   std::vector<std::string> parts;
   std::size_t from = 0;
   for (std::size_t at = s.out.find(kEnde); at != std::string::npos;

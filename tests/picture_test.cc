@@ -229,10 +229,10 @@ TEST(PictureTest, TheLookoutSeesTheLightsWhoseArcsFaceA) {
 // groups with every light they carry, the open bearing said in words, and the
 // verdict marked only once it is given.
 TEST(PictureTest, EveryDrawableEncounterIsDrawnWhole) {
-  struct Alle final : Besucher {
+  struct Alle final : Visitor {
     Bildpuffer p;
     int sichten = 0;
-    void besuche(const Begegnung& b) override {
+    void visit(const Begegnung& b) override {
       const Aufgabe a(b);
       const Angaben ohne = vorgelegt(a, false);
       const Szene s = szene(ohne);
@@ -240,14 +240,14 @@ TEST(PictureTest, EveryDrawableEncounterIsDrawnWhole) {
         for (const Tageszeit t : {Tageszeit::tag, Tageszeit::nacht}) {
           const Bilder bilder = zeichne(vorgelegt(a, loesung), t, p);
           ASSERT_TRUE(ausgewogen(bilder.bild)) << bilder.bild;
-          ASSERT_EQ(bilder.sicht.empty(), s.lage == Lage::offen || !s.klare_sicht);
+          ASSERT_EQ(bilder.sicht.empty(), s.lage == Kurslage::offen || !s.klare_sicht);
           ASSERT_TRUE(bilder.sicht.empty() || ausgewogen(bilder.sicht)) << bilder.sicht;
           sichten += !bilder.sicht.empty();
           const std::string_view worte = in_worten(klasse(a.entscheidung()));
           ASSERT_EQ(bilder.bild.find(worte) != std::string_view::npos, loesung) << worte;
           ASSERT_EQ(
               bilder.text.find("Lage von B nicht festgelegt") != std::string_view::npos,
-              s.lage == Lage::offen);
+              s.lage == Kurslage::offen);
           if (t == Tageszeit::tag) continue;
           ASSERT_EQ(werte(bilder.bild, "data-licht", "A"),
                     namen(signale_von(ohne, Schiff::a).lichter));
@@ -274,7 +274,7 @@ TEST(PictureTest, TheTrainingTellsItsFaceWhatToDraw) {
   };
   Angaben angaben;
   Gesicht gesicht(angaben);
-  Zufall zufall(11);
+  Random zufall(11);
   const Aufgabe aufgabe(ziehe(1, zufall).lagen[0]);
   gesicht.richtig = static_cast<Code>(klasse(aufgabe.entscheidung()));
   Uebung(1, 11).run(gesicht);

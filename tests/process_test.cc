@@ -13,17 +13,17 @@
 
 #include "app/invocation.h"
 #include "child.h"
+#include "screen_markers.h"
 #include "session.h"
 #include "string_terminal.h"
 
 namespace ausweich::testing {
 namespace {
 
-constexpr std::string_view kPromptEnd = "]    Input=\n";
-constexpr std::string_view kTitleWait = "<[enter]...> \n";
-constexpr std::string_view kEndOfAnalysisWait = "[enter]....\n";
-constexpr std::string_view kQuitLine =
-    " #################### Ende des Programms ############\n";
+const std::string kPromptEnd = line(kPromptTail);
+const std::string kTitleWaitLine = line(kTitleWait);
+const std::string kEndOfAnalysisWaitLine = line(kEndOfAnalysisWait);
+const std::string kQuitLineEnd = line(kQuitLine);
 
 // Two sailing vessels on the high seas, every answer given, up to the
 // end-of-analysis screen (its Enter not yet pressed).
@@ -60,7 +60,7 @@ TEST_P(EndingTest, StatusDiagnosticAndCompleteOutput) {
   EXPECT_EQ(first_line(r.err), e.diagnostic);
   EXPECT_EQ(r.out, run_session(e.input).out);
   if (e.status == 0) {
-    EXPECT_TRUE(r.out.ends_with(kQuitLine));
+    EXPECT_TRUE(r.out.ends_with(kQuitLineEnd));
   }
 }
 
@@ -129,10 +129,10 @@ std::vector<Request> requests() {
   for (auto [signo, line, name] : {std::tuple{SIGINT, "Interrupt", "Interrupt"},
                                    std::tuple{SIGTERM, "Killed", "Termination"}}) {
     const std::string n(name);
-    all.push_back({n + "AtTheTitleWait", signo, line, "", kTitleWait});
+    all.push_back({n + "AtTheTitleWait", signo, line, "", kTitleWaitLine});
     all.push_back({n + "AtAQuestion", signo, line, "\n\n", kPromptEnd});
     all.push_back({n + "AtTheEndOfAnalysisWait", signo, line,
-                   std::string(kSailingAnalysis), kEndOfAnalysisWait});
+                   std::string(kSailingAnalysis), kEndOfAnalysisWaitLine});
   }
   return all;
 }

@@ -26,7 +26,7 @@ struct Lauf {
   std::vector<Code> given;
   DrawnRun run;
   Situation situation;
-  VisibilityGuidance guidance;
+  Nebelhinweise guidance;
 };
 
 /// Every way of answering one analysis, depth first; `visit` sees each.

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "console/run_advisor.h"
+#include "screen_markers.h"
 #include "string_terminal.h"
 
 namespace ausweich::testing {
@@ -57,7 +58,7 @@ std::string condense(std::string_view out) {
 
 std::string verdict(const Session& s, int n) {
   const std::string screen = condense(s.out);
-  constexpr std::string_view kEnde = "             <=== ENDE der ANALYSE ===>\n";
+  const std::string kEnde = line(kEndeDerAnalyse);
   std::size_t ende = std::string::npos;
   for (int i = 0; i <= n; ++i) {
     ende = screen.find(kEnde, ende == std::string::npos ? 0 : ende + 1);
@@ -86,7 +87,7 @@ std::string between(const Session& s, std::string_view from, std::string_view to
 
 std::vector<int> defaults(const Session& s) {
   std::vector<int> shown;
-  constexpr std::string_view kPrompt = "\n        [Default: ";
+  const std::string kPrompt = "\n" + std::string(kPromptHead);
   for (std::size_t pos = s.out.find(kPrompt); pos != std::string::npos;
        pos = s.out.find(kPrompt, pos + 1)) {
     shown.push_back(std::atoi(s.out.c_str() + pos + kPrompt.size()));

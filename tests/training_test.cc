@@ -126,9 +126,9 @@ bool without_encounter_or_impossible(const Situation& s, const Gefragt& f) {
 // state is right or partly right; and no item lacks an encounter, is
 // undecided or cannot happen.
 TEST(TrainingTest, EveryDrawableEncounterIsSetAsAnExaminerWould) {
-  struct Alle final : Besucher {
+  struct Alle final : Visitor {
     std::vector<Begegnung> liste;
-    void besuche(const Begegnung& b) override { liste.push_back(b); }
+    void visit(const Begegnung& b) override { liste.push_back(b); }
   } alle;
   jede_begegnung(alle);
   std::set<std::string> seen;
@@ -193,7 +193,7 @@ TEST(TrainingTest, FortyDrawsMixLikeTheExamAndMarkEveryAnswerByTheLaw) {
   std::map<std::string_view, int> groups;
   int items = 0;
   for (std::uint64_t seed = 1; seed <= 40; ++seed) {
-    Zufall zufall(seed);
+    Random zufall(seed);
     const Ziehung z = ziehe(10, zufall);
     ASSERT_EQ(z.anzahl, 10u);
     for (const Begegnung& b : z.begegnungen()) {
@@ -257,7 +257,7 @@ TEST(TrainingTest, AFixedRunWritesExactlyThis) {
 // each missed item once.
 TEST(TrainingTest, MissedItemsComeBackAndTheScoreCountsFirstAnswers) {
   constexpr std::uint64_t kSeed = 2026;
-  Zufall zufall(kSeed);
+  Random zufall(kSeed);
   const Ziehung z = ziehe(5, zufall);
   const auto answer = [&z](std::size_t lage, bool right) {
     const Aufgabe a(z.lagen[lage]);
@@ -310,7 +310,7 @@ TEST(TrainingTest, MissedItemsComeBackAndTheScoreCountsFirstAnswers) {
 
 // The score marks the pass: four of five right is 80 %, and passes.
 TEST(TrainingTest, FourOfFiveRightPass) {
-  Zufall zufall(7);
+  Random zufall(7);
   const Ziehung z = ziehe(5, zufall);
   std::string input;
   for (std::size_t i = 0; i < 5; ++i) {
@@ -334,9 +334,9 @@ TEST(TrainingTest, FourOfFiveRightPass) {
 // A partly right answer: the weaker duty of the vessel that must give way
 // is named as such, and counts as not right.
 TEST(TrainingTest, AWeakerDutyIsPartlyRight) {
-  struct Erste final : Besucher {
+  struct Erste final : Visitor {
     std::vector<Begegnung> liste;
-    void besuche(const Begegnung& b) override {
+    void visit(const Begegnung& b) override {
       if (liste.empty() && b.regel == Regel::kvr_13_a &&
           b.klasse == Klasse::a_muss_ausweichen) {
         liste.push_back(b);

@@ -3,6 +3,12 @@
 #include "analysis/gemeinsame_zeilen.h"
 #include "analysis/ueberholfrage.h"
 
+// Key to the advisor's short names, which this file keeps: n2sic asks for the
+// visibility ("Sicht"), awind and bwind for A's and B's wind side, n6luv
+// whether A lies to windward ("Luv"); fwspec writes the fairway remark after
+// a rule 12 verdict ("Fahrwasser spezial"); jausw is the vessel that must give
+// way ("ausweichen"). The codes k... are the record's (situation.h).
+
 namespace ausweich {
 namespace {
 
@@ -94,7 +100,7 @@ void n6luv(Dialogue& d, Code& kluv) {
 // --- Rule 19 ------------------------------------------------------------------
 
 /// Rule 19: in restricted visibility every vessel gives way to every other.
-void regel19_verdict(Dialogue& d, VisibilityGuidance& guidance) {
+void regel19_verdict(Dialogue& d, Nebelhinweise& guidance) {
   d.verdict({Regel::kvr_19_d, Schiff::beide});
   d.line(kRahmen);
   d.line("Verminderte Sicht,");
@@ -314,8 +320,7 @@ Pflicht regeln14_15(Peilung peilung) {
   return {Regel::kvr_14_15, Schiff::beide};
 }
 
-void encounter_rules(Dialogue& d, Situation& s, Code indkvr,
-                     VisibilityGuidance& guidance) {
+void begegnungsregeln(Dialogue& d, Situation& s, Code indkvr, Nebelhinweise& guidance) {
   n2sic(d, s.ks);
   if (s.ks == verminderte_sicht) {
     regel19_verdict(d, guidance);

@@ -10,8 +10,7 @@ namespace ausweich {
 /// that applies: 19 restricted visibility, 13 overtaking, 12 two sailing
 /// vessels, 18 vessels of different types, 14 and 15 two power-driven
 /// vessels. Reports exactly one verdict.
-void encounter_rules(Dialogue& d, Situation& s, Code indkvr,
-                     VisibilityGuidance& guidance);
+void begegnungsregeln(Dialogue& d, Situation& s, Code indkvr, Nebelhinweise& guidance);
 
 /// Rules 14 and 15 applied to two power-driven vessels where A sees B at
 /// `peilung`: head-on both alter course to starboard, crossing the vessel

@@ -6,6 +6,12 @@
 
 #include "analysis/gemeinsame_zeilen.h"
 
+// Key to the advisor's short names, which this file keeps: vtg asks for the
+// fairway situation ("Verkehrstrennungsgebiet" among the answers), n6afw and
+// n6bfw where A and B lie to the fairway, n6avt and n6bvt to the traffic lane
+// ("Verkehrstrennung"); kleina and kleinb say whether A and B count as small.
+// The codes k... are the record's (situation.h).
+
 namespace ausweich {
 namespace {
 
@@ -83,13 +89,13 @@ void n6vt(Dialogue& d, Schiff schiff, Code& code) {
 
 /// The codes one row of a rule table looks at, with the small-vessel flags
 /// `kleina` and `kleinb` worked out.
-struct Lage {
+struct Stellung {
   Code ka1, kb1;
   Code a, b;  // position of A and of B: fairway codes for rule 9, lane codes for rule 10
   bool kleina, kleinb;
 };
 
-Lage lage(const Situation& s, Code a, Code b) {
+Stellung stellung(const Situation& s, Code a, Code b) {
   return {s.ka1, s.kb1, a, b, klein(s.ka1, s.ka2), klein(s.kb1, s.kb2)};
 }
 
@@ -111,12 +117,12 @@ struct Pflichten {
 /// the vessels where the row applies (the line may say more than the law, or
 /// less). Where the line takes a fact for granted that the questions leave
 /// open, `annahme` says it.
-struct Zeile {
-  bool (*gilt)(const Lage&);
+struct Regelzeile {
+  bool (*gilt)(const Stellung&);
   std::string_view urteil;
   Klasse sagt = Klasse::keine;
-  Pflichten (*pflichten)(const Lage&) = nullptr;
-  const char* (*annahme)(const Lage&) = nullptr;
+  Pflichten (*pflichten)(const Stellung&) = nullptr;
+  const char* (*annahme)(const Stellung&) = nullptr;
 };
 
 constexpr std::string_view kFischer = "Fischendes Fzg. B darf A nicht behindern.";
@@ -124,27 +130,27 @@ constexpr std::string_view kANichtBehindern = "A darf B nicht behindern.";
 constexpr std::string_view kBNichtBehindern = "B darf A nicht behindern.";
 constexpr std::string_view kKvr = "A und B weichen untereinander nach KVR aus.";
 
-bool beide_im_fw(const Lage& l) {
+bool beide_im_fw(const Stellung& l) {
   return l.a >= im_fw_nicht_folgend && l.b >= im_fw_nicht_folgend;
 }
-bool beide_folgend(const Lage& l) {
+bool beide_folgend(const Stellung& l) {
   return l.a == im_einbahnweg_folgend && l.b == im_einbahnweg_folgend;
 }
 
 /// Whether A (or B) is a vessel that KVR Regel 9 b) and d) protect.
-bool a_geschuetzt_9(const Lage& l) {
+bool a_geschuetzt_9(const Stellung& l) {
   return !l.kleina && l.ka1 != fischend;
 }
-bool b_geschuetzt_9(const Lage& l) {
+bool b_geschuetzt_9(const Stellung& l) {
   return !l.kleinb && l.kb1 != fischend;
 }
 
 /// Whether A (or B) is a power-driven vessel, which KVR Regel 10 j) protects
 /// where she follows a lane; a vessel constrained by her draught is one.
-bool a_maschine(const Lage& l) {
+bool a_maschine(const Stellung& l) {
   return l.ka1 == maschinenfahrzeug;
 }
-bool b_maschine(const Lage& l) {
+bool b_maschine(const Stellung& l) {
   return l.kb1 == maschinenfahrzeug || l.kb1 == tiefgangbehindert;
 }
 
@@ -154,42 +160,46 @@ Pflichten wenn(bool gilt, Regel regel, Schiff schiff) {
 }
 
 // Rule 9, narrow channels: a, b are kafw, kbfw.
-constexpr Zeile kRegel9[] = {
+constexpr Regelzeile kRegel9[] = {
     /* 9.1 */
-    {[](const Lage& l) { return beide_im_fw(l) && l.kb1 == fischend; }, kFischer,
+    {[](const Stellung& l) { return beide_im_fw(l) && l.kb1 == fischend; }, kFischer,
      Klasse::b_darf_a_nicht_behindern,
-     [](const Lage&) { return wenn(true, Regel::kvr_9_c, Schiff::b); }},
+     [](const Stellung&) { return wenn(true, Regel::kvr_9_c, Schiff::b); }},
     /* 9.2 */
-    {[](const Lage& l) {
+    {[](const Stellung& l) {
        return beide_im_fw(l) && l.kleina && l.kb1 != segler && l.b == im_fw_folgend &&
               !l.kleinb;
      },
      kANichtBehindern, Klasse::a_darf_b_nicht_behindern,
-     [](const Lage& l) { return wenn(b_geschuetzt_9(l), Regel::kvr_9_b, Schiff::a); }},
+     [](const Stellung& l) {
+       return wenn(b_geschuetzt_9(l), Regel::kvr_9_b, Schiff::a);
+     }},
     /* 9.3 */
-    {[](const Lage& l) {
+    {[](const Stellung& l) {
        return beide_im_fw(l) && l.kleina && l.kb1 != segler && l.b == im_fw_folgend &&
               l.kleinb;
      },
      ""},
     /* 9.4 */
-    {[](const Lage& l) {
+    {[](const Stellung& l) {
        return beide_im_fw(l) && l.kleinb && l.ka1 != segler && l.a == im_fw_folgend &&
               !l.kleina;
      },
      kBNichtBehindern, Klasse::b_darf_a_nicht_behindern,
-     [](const Lage& l) { return wenn(a_geschuetzt_9(l), Regel::kvr_9_b, Schiff::b); }},
+     [](const Stellung& l) {
+       return wenn(a_geschuetzt_9(l), Regel::kvr_9_b, Schiff::b);
+     }},
     /* 9.5 */
-    {[](const Lage& l) {
+    {[](const Stellung& l) {
        return beide_im_fw(l) && l.kleinb && l.ka1 != segler && l.a == im_fw_folgend &&
               l.kleina;
      },
      ""},
     /* 9.6: the screen leaves it to the KVR; of them, 9 d) binds a vessel
        that crosses ahead of one following the fairway. */
-    {[](const Lage& l) { return beide_im_fw(l) && !l.kleina && !l.kleinb; }, kKvr,
+    {[](const Stellung& l) { return beide_im_fw(l) && !l.kleina && !l.kleinb; }, kKvr,
      Klasse::keine,
-     [](const Lage& l) {
+     [](const Stellung& l) {
        return Pflichten()
            .und(l.a == im_fw_nicht_folgend && l.b == im_fw_folgend, Regel::kvr_9_d,
                 Schiff::a)
@@ -197,23 +207,23 @@ constexpr Zeile kRegel9[] = {
                 Schiff::b);
      }},
     /* 9.7 */
-    {[](const Lage& l) { return l.a <= im_fw_nicht_folgend && l.b == im_fw_folgend; },
+    {[](const Stellung& l) { return l.a <= im_fw_nicht_folgend && l.b == im_fw_folgend; },
      "A darf beim Queren des FW B nicht behindern.", Klasse::a_darf_b_nicht_behindern,
-     [](const Lage& l) { return wenn(b_geschuetzt_9(l), Regel::kvr_9_d, Schiff::a); },
-     [](const Lage& l) {
+     [](const Stellung& l) { return wenn(b_geschuetzt_9(l), Regel::kvr_9_d, Schiff::a); },
+     [](const Stellung& l) {
        return l.a == nicht_im_fw ? "A will das Fahrwasser queren"
                                  : "A quert das Fahrwasser";
      }},
     /* 9.8 */
-    {[](const Lage& l) { return l.b <= im_fw_nicht_folgend && l.a == im_fw_folgend; },
+    {[](const Stellung& l) { return l.b <= im_fw_nicht_folgend && l.a == im_fw_folgend; },
      "B darf beim Queren des FW A nicht behindern.", Klasse::b_darf_a_nicht_behindern,
-     [](const Lage& l) { return wenn(a_geschuetzt_9(l), Regel::kvr_9_d, Schiff::b); },
-     [](const Lage& l) {
+     [](const Stellung& l) { return wenn(a_geschuetzt_9(l), Regel::kvr_9_d, Schiff::b); },
+     [](const Stellung& l) {
        return l.b == nicht_im_fw ? "B will das Fahrwasser queren"
                                  : "B quert das Fahrwasser";
      }},
     /* 9.9 */
-    {[](const Lage& l) {
+    {[](const Stellung& l) {
        return l.a <= im_fw_nicht_folgend && l.b <= im_fw_nicht_folgend;
      },
      kKvr},
@@ -227,42 +237,42 @@ constexpr Zeile kRegel9[] = {
 // duty is 10 i)'s (a vessel fishing) and 10 j)'s (a sailing vessel or one
 // under 20 m, towards a power-driven vessel on the lane), wherever the vessel
 // they bind is: crossing the lane, or near it outside the scheme.
-constexpr Zeile kRegel10[] = {
+constexpr Regelzeile kRegel10[] = {
     /* 10.1 */
-    {[](const Lage& l) { return beide_folgend(l) && l.kb1 == fischend; }, kFischer,
+    {[](const Stellung& l) { return beide_folgend(l) && l.kb1 == fischend; }, kFischer,
      Klasse::b_darf_a_nicht_behindern,
-     [](const Lage&) { return wenn(true, Regel::kvr_10_i, Schiff::b); }},
+     [](const Stellung&) { return wenn(true, Regel::kvr_10_i, Schiff::b); }},
     /* 10.2: two small power-driven vessels each protect the other */
-    {[](const Lage& l) { return beide_folgend(l) && l.kleina && l.kb1 != segler; },
+    {[](const Stellung& l) { return beide_folgend(l) && l.kleina && l.kb1 != segler; },
      kANichtBehindern, Klasse::a_darf_b_nicht_behindern,
-     [](const Lage& l) {
+     [](const Stellung& l) {
        return Pflichten()
            .und(b_maschine(l), Regel::kvr_10_j, Schiff::a)
            .und(l.kleinb && a_maschine(l), Regel::kvr_10_j, Schiff::b);
      }},
     /* 10.3 */
-    {[](const Lage& l) { return beide_folgend(l) && l.kleinb && l.ka1 != segler; },
+    {[](const Stellung& l) { return beide_folgend(l) && l.kleinb && l.ka1 != segler; },
      kBNichtBehindern, Klasse::b_darf_a_nicht_behindern,
-     [](const Lage& l) { return wenn(a_maschine(l), Regel::kvr_10_j, Schiff::b); }},
+     [](const Stellung& l) { return wenn(a_maschine(l), Regel::kvr_10_j, Schiff::b); }},
     /* 10.4 */
-    {[](const Lage& l) { return beide_folgend(l) && !l.kleina && !l.kleinb; }, kKvr},
-    /* 10.5 */ {[](const Lage& l) { return beide_folgend(l); }, ""},
+    {[](const Stellung& l) { return beide_folgend(l) && !l.kleina && !l.kleinb; }, kKvr},
+    /* 10.5 */ {[](const Stellung& l) { return beide_folgend(l); }, ""},
     /* 10.6 */
-    {[](const Lage& l) { return l.a <= querend && l.b == im_einbahnweg_folgend; },
+    {[](const Stellung& l) { return l.a <= querend && l.b == im_einbahnweg_folgend; },
      "A muss Queren vermeiden, um B nicht zu behindern.",
      Klasse::a_darf_b_nicht_behindern,
-     [](const Lage& l) {
+     [](const Stellung& l) {
        return wenn(l.kleina && b_maschine(l), Regel::kvr_10_j, Schiff::a);
      }},
     /* 10.7 */
-    {[](const Lage& l) { return l.b <= querend && l.a == im_einbahnweg_folgend; },
+    {[](const Stellung& l) { return l.b <= querend && l.a == im_einbahnweg_folgend; },
      "B muss Queren vermeiden, um A nicht zu behindern.",
      Klasse::b_darf_a_nicht_behindern,
-     [](const Lage& l) {
+     [](const Stellung& l) {
        if (l.kb1 == fischend) return wenn(true, Regel::kvr_10_i, Schiff::b);
        return wenn(l.kleinb && a_maschine(l), Regel::kvr_10_j, Schiff::b);
      }},
-    /* 10.8 */ {[](const Lage& l) { return l.a <= querend && l.b <= querend; }, kKvr},
+    /* 10.8 */ {[](const Stellung& l) { return l.a <= querend && l.b <= querend; }, kKvr},
 };
 
 /// The lines around a rule table: its hyphen line, its heading, and the first
@@ -287,11 +297,11 @@ constexpr Block kRegel10Block = {
 /// applies (if it has one) with the class it states and the law's duty, and
 /// the closing remark.
 template <std::size_t N>
-void regelblock(Dialogue& d, const Block& block, const Zeile (&tabelle)[N],
-                const Lage& l) {
+void regelblock(Dialogue& d, const Block& block, const Regelzeile (&tabelle)[N],
+                const Stellung& l) {
   d.line(block.strich);
   d.line(block.ueberschrift);
-  for (const Zeile& z : tabelle) {
+  for (const Regelzeile& z : tabelle) {
     if (!z.gilt(l)) continue;
     if (!z.urteil.empty()) d.line(z.urteil);
     const Pflichten p = z.pflichten != nullptr ? z.pflichten(l) : Pflichten();
@@ -317,18 +327,18 @@ void regel9(Dialogue& d, Situation& s, Code indkvr) {
     n6fw(d, Schiff::a, s.kafw);  // n6afw
     n6fw(d, Schiff::b, s.kbfw);  // n6bfw
   }
-  regelblock(d, kRegel9Block, kRegel9, lage(s, s.kafw, s.kbfw));
+  regelblock(d, kRegel9Block, kRegel9, stellung(s, s.kafw, s.kbfw));
 }
 
 void regel10(Dialogue& d, Situation& s) {
   n6vt(d, Schiff::a, s.kavt);  // n6avt
   n6vt(d, Schiff::b, s.kbvt);  // n6bvt
-  regelblock(d, kRegel10Block, kRegel10, lage(s, s.kavt, s.kbvt));
+  regelblock(d, kRegel10Block, kRegel10, stellung(s, s.kavt, s.kbvt));
 }
 
 }  // namespace
 
-void fairway_conduct(Dialogue& d, Situation& s, Code indkvr) {
+void fahrwasserregeln(Dialogue& d, Situation& s, Code indkvr) {
   d.empty();
   d.empty();
   if (indkvr == kvr_direkt) vtg(d, s.kvtg);

@@ -9,6 +9,6 @@ namespace ausweich {
 /// collision regulations were entered directly, `indkvr` kvr_direkt) and
 /// states which vessel must not impede the other in a fairway or a traffic
 /// separation scheme. Decides no right of way and never ends an analysis.
-void fairway_conduct(Dialogue& d, Situation& s, Code indkvr);
+void fahrwasserregeln(Dialogue& d, Situation& s, Code indkvr);
 
 }  // namespace ausweich

@@ -3,6 +3,13 @@
 #include "analysis/kvr.h"
 #include "analysis/seeschstro.h"
 
+// Key to the advisor's short names, which this file keeps: the question
+// routines are n (for "Nachfrage"), a number for the stage that asks them and
+// a topic: n1eig the own vessel A ("eigenes"), n3geg the other vessel B
+// ("Gegner"), n4kvr the sea area (the KVR or not). indkvr tells how the path
+// under the KVR was entered (see situation.h); spaces is the screen clear of
+// 30 lines. The codes k... are the record's (situation.h).
+
 namespace ausweich {
 namespace {
 
@@ -189,23 +196,23 @@ void ende_der_analyse(Dialogue& d) {
 
 }  // namespace
 
-void analyse(Dialogue& d, Situation& s, VisibilityGuidance& guidance) {
+void analyse(Dialogue& d, Situation& s, Nebelhinweise& guidance) {
   Code indkvr = kvr_direkt;
   d.spaces();
   n1eig(d, s.ka1, s.ka2);
   n3geg(d, s.kb1, s.kb2);
   n4kvr(d, s.kvr);
   if (s.kvr == seeschifffahrtsstrassen) {
-    waterways_regime(d, s, indkvr, guidance);
+    seeschstro(d, s, indkvr, guidance);
   } else {
-    collision_regulations(d, s, indkvr, guidance);
+    kvr(d, s, indkvr, guidance);
   }
 }
 
 void hauptprogramm(Dialogue& d) {
   Situation s;
   init(s);
-  VisibilityGuidance guidance;
+  Nebelhinweise guidance;
   for (;;) {
     d.empty();
     d.clear(50);

@@ -14,6 +14,6 @@ namespace ausweich {
 
 /// One analysis, from the screen clear after the info screen up to its
 /// verdict: the opening questions, then the analysis of the sea area chosen.
-void analyse(Dialogue& d, Situation& s, VisibilityGuidance& guidance);
+void analyse(Dialogue& d, Situation& s, Nebelhinweise& guidance);
 
 }  // namespace ausweich

@@ -5,10 +5,9 @@
 
 namespace ausweich {
 
-void collision_regulations(Dialogue& d, Situation& s, Code indkvr,
-                           VisibilityGuidance& guidance) {
-  fairway_conduct(d, s, indkvr);
-  encounter_rules(d, s, indkvr, guidance);
+void kvr(Dialogue& d, Situation& s, Code indkvr, Nebelhinweise& guidance) {
+  fahrwasserregeln(d, s, indkvr);
+  begegnungsregeln(d, s, indkvr, guidance);
 }
 
 }  // namespace ausweich

@@ -11,7 +11,6 @@ namespace ausweich {
 /// always end with one verdict. `indkvr` is kvr_direkt when the path is
 /// entered from the sea-area question, ueber_seeschstro when the waterways
 /// regime handed over to it.
-void collision_regulations(Dialogue& d, Situation& s, Code indkvr,
-                           VisibilityGuidance& guidance);
+void kvr(Dialogue& d, Situation& s, Code indkvr, Nebelhinweise& guidance);
 
 }  // namespace ausweich

@@ -11,8 +11,8 @@ constexpr std::string_view kZusatzinfoMenue[] = {
 };
 
 constexpr Antwort kZusatzinfo[] = {
-    {VisibilityGuidance::keine_zusatzinfo, "Nein", {}},
-    {VisibilityGuidance::zusatzinfo, "Ja", {}},
+    {Nebelhinweise::keine_zusatzinfo, "Nein", {}},
+    {Nebelhinweise::zusatzinfo, "Ja", {}},
 };
 static_assert(in_reihe(kZusatzinfo));
 
@@ -22,8 +22,8 @@ constexpr std::string_view kWacheMenue[] = {
 };
 
 constexpr Antwort kWache[] = {
-    {VisibilityGuidance::hoerwache, "nur mit Hörwache", {}},
-    {VisibilityGuidance::radar, "mit Radar", {}},
+    {Nebelhinweise::hoerwache, "nur mit Hörwache", {}},
+    {Nebelhinweise::radar, "mit Radar", {}},
 };
 static_assert(in_reihe(kWache));
 
@@ -72,7 +72,7 @@ void radar_tabelle(Dialogue& d) {
 
 }  // namespace
 
-void VisibilityGuidance::regel19(Dialogue& d) {
+void Nebelhinweise::regel19(Dialogue& d) {
   d.empty();
   d.ask(kZusatzinfoFrage, j0_);
   if (j0_ == keine_zusatzinfo) return;

@@ -10,7 +10,7 @@ namespace ausweich {
 /// between calls; they live as long as this object, start at
 /// keine_zusatzinfo and hoerwache and come back as the defaults of their
 /// questions.
-class VisibilityGuidance {
+class Nebelhinweise {
  public:
   /// `j0`: whether the skipper wants the additional information.
   enum Zusatzinfo : Code {
@@ -26,6 +26,8 @@ class VisibilityGuidance {
   void regel19(Dialogue& d);
 
  private:
+  // The advisor's short names: j0 the answer to the first question (0 for
+  // "no" in its thinking, though coded 1), jr the answer on radar.
   Code j0_ = keine_zusatzinfo;
   Code jr_ = hoerwache;
 };

@@ -6,6 +6,14 @@
 #include "analysis/kvr.h"
 #include "analysis/ueberholfrage.h"
 
+// Key to the advisor's short names, which this file keeps: n5afw and n5bfw
+// ask where A and B lie to the fairway ("Fahrwasser"), n5hnfw asks for a main
+// and a secondary fairway ("Haupt-/Nebenfahrwasser"), n5ent for opposite
+// courses ("entgegengesetzt"), n5eng for a narrow passage ("Engstelle"); vorf
+// writes the right-of-way verdict ("Vorfahrt") for j, 1 for A, 2 for B; sokvr
+// hands over to the KVR ("sonst KVR") and sets kvtg. The codes k... are the
+// record's (situation.h).
+
 namespace ausweich {
 namespace {
 
@@ -385,12 +393,11 @@ void sokvr(Dialogue& d, Code kafw, Code kbfw, Code& kvtg) {
 
 }  // namespace
 
-void waterways_regime(Dialogue& d, Situation& s, Code& indkvr,
-                      VisibilityGuidance& guidance) {
+void seeschstro(Dialogue& d, Situation& s, Code& indkvr, Nebelhinweise& guidance) {
   if (entscheide(d, s) == Ausgang::kEntschieden) return;
   indkvr = ueber_seeschstro;
   sokvr(d, s.kafw, s.kbfw, s.kvtg);
-  collision_regulations(d, s, indkvr, guidance);
+  kvr(d, s, indkvr, guidance);
 }
 
 }  // namespace ausweich

@@ -11,7 +11,6 @@ namespace ausweich {
 /// regulations where the SeeSchStrO refers to them: `indkvr` becomes
 /// ueber_seeschstro, the fairway situation for the KVR is derived (`sokvr`)
 /// and the KVR path decides.
-void waterways_regime(Dialogue& d, Situation& s, Code& indkvr,
-                      VisibilityGuidance& guidance);
+void seeschstro(Dialogue& d, Situation& s, Code& indkvr, Nebelhinweise& guidance);
 
 }  // namespace ausweich

@@ -4,6 +4,9 @@
 
 #include "core/situation.h"
 
+// Key: n0ueb is the advisor's short name of the overtaking question
+// ("überholen"), kueb its code (situation.h).
+
 namespace ausweich {
 namespace {
 

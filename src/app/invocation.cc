@@ -16,7 +16,7 @@ namespace {
 constexpr std::string_view kVersion = "ausweichregeln " AUSWEICH_VERSION;
 
 constexpr std::string_view kHilfe[] = {
-    "Aufruf: ausweichregeln",
+    "Invocation: ausweichregeln",
     "        ausweichregeln --uebung [--anzahl N] [--seed S]",
     "        ausweichregeln --uebung [--anzahl N] --seed S --bild K",
     "        ausweichregeln --help | --version",
@@ -43,17 +43,17 @@ constexpr std::string_view kHilfe[] = {
     "NOTE:  No guarantee whatsoever, handle with care !!!",
 };
 
-Aufruf fehler(std::string_view was) {
-  Aufruf a;
-  a.art = Aufruf::Art::fehler;
+Invocation fehler(std::string_view was) {
+  Invocation a;
+  a.art = Invocation::Art::fehler;
   a.fehler << "ausweichregeln: " << was << " (siehe ausweichregeln --help)";
   return a;
 }
 
 /// An error about the word `wert` of the command line, quoted as it stands.
-Aufruf fehler(std::string_view was, std::string_view wert) {
-  Aufruf a;
-  a.art = Aufruf::Art::fehler;
+Invocation fehler(std::string_view was, std::string_view wert) {
+  Invocation a;
+  a.art = Invocation::Art::fehler;
   a.fehler << "ausweichregeln: " << was << " '" << wert
            << "' (siehe ausweichregeln --help)";
   return a;
@@ -82,49 +82,49 @@ bool wert_von(std::string_view arg, Argumente args, std::size_t& i,
 }
 
 /// The usage text and the version answer whatever else the command line holds.
-Aufruf::Art vorrang(Argumente args) {
-  Aufruf::Art art = Aufruf::Art::beraten;
+Invocation::Art vorrang(Argumente args) {
+  Invocation::Art art = Invocation::Art::beraten;
   for (const std::string_view arg : args) {
-    if (arg == "--help" || arg == "-h") return Aufruf::Art::hilfe;
-    if (arg == "--version") art = Aufruf::Art::version;
+    if (arg == "--help" || arg == "-h") return Invocation::Art::hilfe;
+    if (arg == "--version") art = Invocation::Art::version;
   }
   return art;
 }
 
 /// An option of the training that takes a whole number.
-struct Zahloption {
+struct NumberOption {
   std::string_view name;
   std::uint64_t min, max;
   std::string_view fehlt;   // the error without a value
   std::string_view falsch;  // the error with a wrong one, which follows it
-  void (*setze)(Aufruf& a, std::uint64_t wert);
+  void (*setze)(Invocation& a, std::uint64_t wert);
 };
 
-constexpr Zahloption kZahloptionen[] = {
+constexpr NumberOption kZahloptionen[] = {
     {"--anzahl", 1, kMaxLagen, "--anzahl braucht eine Zahl",
      "--anzahl braucht eine Zahl von 1 bis 100, nicht",
-     [](Aufruf& a, std::uint64_t n) { a.anzahl = static_cast<int>(n); }},
+     [](Invocation& a, std::uint64_t n) { a.anzahl = static_cast<int>(n); }},
     {"--seed", 0, UINT64_MAX, "--seed braucht eine Zahl",
      "--seed braucht eine ganze Zahl ab 0, nicht",
-     [](Aufruf& a, std::uint64_t n) {
+     [](Invocation& a, std::uint64_t n) {
        a.seed = n;
        a.mit_seed = true;
      }},
     {"--bild", 1, kMaxLagen, "--bild braucht eine Zahl",
      "--bild braucht eine Zahl von 1 bis 100, nicht",
-     [](Aufruf& a, std::uint64_t n) { a.bild = static_cast<int>(n); }},
+     [](Invocation& a, std::uint64_t n) { a.bild = static_cast<int>(n); }},
 };
 
 /// The option that `arg` names, alone or before "=", or none.
-const Zahloption* zahloption(std::string_view arg) {
+const NumberOption* zahloption(std::string_view arg) {
   const std::string_view name(arg.data(), std::min(arg.size(), arg.find('=')));
-  for (const Zahloption& o : kZahloptionen) {
+  for (const NumberOption& o : kZahloptionen) {
     if (o.name == name) return &o;
   }
   return nullptr;
 }
 
-Aufruf unbekannt(std::string_view arg) {
+Invocation unbekannt(std::string_view arg) {
   if (arg.starts_with("-") && arg != "-") return fehler("unbekannte Option", arg);
   return fehler("unerwartetes Argument", arg);
 }
@@ -132,7 +132,8 @@ Aufruf unbekannt(std::string_view arg) {
 /// Reads the value of `option`, which stands in `args[i]` after "=" or in the
 /// next argument, into `a`; on a fault `a` becomes the error and the result
 /// is false.
-bool lies_zahl(const Zahloption& option, Argumente args, std::size_t& i, Aufruf& a) {
+bool lies_zahl(const NumberOption& option, Argumente args, std::size_t& i,
+               Invocation& a) {
   std::string_view wert;
   std::uint64_t n = 0;
   if (!wert_von(args[i], args, i, wert)) {
@@ -148,11 +149,11 @@ bool lies_zahl(const Zahloption& option, Argumente args, std::size_t& i, Aufruf&
 }
 
 /// --bild names an item of the draw that the seed repeats.
-Aufruf bild_pruefen(const Aufruf& a) {
+Invocation bild_pruefen(const Invocation& a) {
   if (!a.mit_seed) return fehler("--bild braucht --seed");
   if (a.bild <= a.anzahl) return a;
-  Aufruf f;
-  f.art = Aufruf::Art::fehler;
+  Invocation f;
+  f.art = Invocation::Art::fehler;
   f.fehler << "ausweichregeln: --bild braucht eine Zahl von 1 bis "
            << static_cast<std::uint64_t>(a.anzahl) << " (--anzahl), nicht '"
            << static_cast<std::uint64_t>(a.bild) << "' (siehe ausweichregeln --help)";
@@ -167,44 +168,44 @@ void schreibe(Terminal& terminal, std::string_view zeile) {
 
 }  // namespace
 
-Aufruf lies_aufruf(Argumente args) {
-  Aufruf a;
+Invocation read_invocation(Argumente args) {
+  Invocation a;
   a.art = vorrang(args);
-  if (a.art != Aufruf::Art::beraten) return a;
+  if (a.art != Invocation::Art::beraten) return a;
   bool nur_uebung = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     if (arg == "--uebung") {
-      a.art = Aufruf::Art::ueben;
+      a.art = Invocation::Art::ueben;
       continue;
     }
-    const Zahloption* option = zahloption(arg);
+    const NumberOption* option = zahloption(arg);
     if (option == nullptr) return unbekannt(arg);
     if (!lies_zahl(*option, args, i, a)) return a;
     nur_uebung = true;
   }
-  if (nur_uebung && a.art != Aufruf::Art::ueben) {
+  if (nur_uebung && a.art != Invocation::Art::ueben) {
     return fehler("--anzahl, --seed und --bild gelten nur mit --uebung");
   }
   return a.bild == 0 ? a : bild_pruefen(a);
 }
 
 int ausweichregeln(Argumente args, Terminal& terminal, std::uint64_t zufall) {
-  const Aufruf a = lies_aufruf(args);
+  const Invocation a = read_invocation(args);
   switch (a.art) {
-    case Aufruf::Art::fehler:
+    case Invocation::Art::fehler:
       terminal.diagnostic(a.fehler.text());
       return kStatusFailure;
-    case Aufruf::Art::hilfe:
+    case Invocation::Art::hilfe:
       for (const std::string_view zeile : kHilfe) schreibe(terminal, zeile);
       return kStatusQuit;
-    case Aufruf::Art::version:
+    case Invocation::Art::version:
       schreibe(terminal, kVersion);
       return kStatusQuit;
-    case Aufruf::Art::ueben:
+    case Invocation::Art::ueben:
       if (a.bild > 0) return write_worksheet(terminal, a.anzahl, a.seed, a.bild);
       return run_training(terminal, a.anzahl, a.mit_seed ? a.seed : zufall);
-    case Aufruf::Art::beraten:
+    case Invocation::Art::beraten:
       break;
   }
   return run_advisor(terminal);

@@ -10,7 +10,7 @@
 namespace ausweich {
 
 /// What the command line asks for.
-struct Aufruf {
+struct Invocation {
   enum class Art { beraten, ueben, hilfe, version, fehler };
   Art art = Art::beraten;
   int anzahl = 10;  // encounters of a training run
@@ -24,7 +24,7 @@ struct Aufruf {
 using Argumente = std::span<const char* const>;
 
 /// Reads the command line. No arguments: the advisor.
-Aufruf lies_aufruf(Argumente args);
+Invocation read_invocation(Argumente args);
 
 /// The whole program on `terminal`: the advisor without arguments, the
 /// training mode, the usage text or the version; a bad command line gets one

@@ -7,6 +7,11 @@
 #include "console/reply.h"
 #include "core/line_builder.h"
 
+// Key to the short names of the answer reader, which the advisor's own
+// description gives: readc reads a code ("read code"), kmax is the question's
+// highest answer, kkk the code (the default on entry, the answer on return),
+// kres the default saved, aaa the reply field of eight characters.
+
 namespace ausweich {
 namespace {
 
@@ -132,17 +137,23 @@ void ConsoleDialogue::readc(Code kmax, Code& kkk) {
 }
 
 int run_dialogue(Terminal& terminal, ConsoleProgram& program) {
-  ConsoleDialogue d(terminal);
-  ProgramEnd end{kStatusQuit, {}};  // a program that returns has ended well
-  try {
-    program.run(d);
-  } catch (const ProgramEnd& e) {
-    end = e;
-  }
-  program.at_end(d);
-  d.flush();
-  if (!end.diagnostic.empty()) terminal.diagnostic(end.diagnostic);
-  return end.status;
+  return ausweich_run_dialogue(&terminal, &program);
 }
 
 }  // namespace ausweich
+
+extern "C" int ausweich_run_dialogue(ausweich::Terminal* terminal,
+                                     ausweich::ConsoleProgram* program) {
+  using namespace ausweich;
+  ConsoleDialogue d(*terminal);
+  ProgramEnd end{kStatusQuit, {}};  // a program that returns has ended well
+  try {
+    program->run(d);
+  } catch (const ProgramEnd& e) {
+    end = e;
+  }
+  program->at_end(d);
+  d.flush();
+  if (!end.diagnostic.empty()) terminal->diagnostic(end.diagnostic);
+  return end.status;
+}

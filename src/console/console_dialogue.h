@@ -83,8 +83,13 @@ class ConsoleProgram {
 
 /// Runs `program` on a console dialogue over `terminal` until it ends:
 /// flushes the screen, writes the diagnostic, if any, and returns the exit
-/// status. The one place where the end of the program is caught; the web
-/// edition allows only this function to catch (by its name, in the build).
+/// status.
 int run_dialogue(Terminal& terminal, ConsoleProgram& program);
 
 }  // namespace ausweich
+
+/// What run_dialogue does, under a plain C name: the one place where the end
+/// of the program is caught. The web edition allows only this function to
+/// catch exceptions, and names it in its build.
+extern "C" int ausweich_run_dialogue(ausweich::Terminal* terminal,
+                                     ausweich::ConsoleProgram* program);

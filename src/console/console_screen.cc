@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/digits.h"
 #include "core/line_builder.h"
 
 namespace ausweich {
@@ -21,17 +22,11 @@ void ConsoleScreen::put(std::string_view bytes) {
 }
 
 void ConsoleScreen::put_number(std::int64_t n, std::size_t width) {
-  char digits[24];
-  std::size_t len = 0;
-  const bool negative = n < 0;
-  std::uint64_t u = negative ? 0 - static_cast<std::uint64_t>(n) : n;
-  do {
-    digits[sizeof digits - 1 - len++] = static_cast<char>('0' + u % 10);
-    u /= 10;
-  } while (u != 0);
-  if (negative) digits[sizeof digits - 1 - len++] = '-';
-  while (len < width && len < sizeof digits) digits[sizeof digits - 1 - len++] = ' ';
-  put({digits + sizeof digits - len, len});
+  const std::string_view digits = Digits(n).text();
+  constexpr std::string_view kBlanks = "                    ";
+  if (digits.size() < width)
+    put(kBlanks.substr(0, std::min(width - digits.size(), kBlanks.size())));
+  put(digits);
 }
 
 void ConsoleScreen::end_line() {

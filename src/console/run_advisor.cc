@@ -6,10 +6,10 @@
 namespace ausweich {
 
 int run_advisor(Terminal& terminal) {
-  struct Berater final : ConsoleProgram {
+  struct Advisor final : ConsoleProgram {
     void run(ConsoleDialogue& d) override { hauptprogramm(d); }
-  } berater;
-  return run_dialogue(terminal, berater);
+  } advisor;
+  return run_dialogue(terminal, advisor);
 }
 
 }  // namespace ausweich

@@ -9,7 +9,7 @@
 namespace ausweich {
 
 int write_worksheet(Terminal& terminal, int anzahl, std::uint64_t seed, int lage) {
-  Zufall zufall(seed);
+  Random zufall(seed);
   const Ziehung ziehung = ziehe(anzahl, zufall);
   if (lage < 1 || static_cast<std::size_t>(lage) > ziehung.anzahl) {
     terminal.diagnostic("ausweichregeln: keine solche Lage");

@@ -1,6 +1,6 @@
 #include "core/line_builder.h"
 
-#include <charconv>
+#include "core/digits.h"
 
 namespace ausweich {
 
@@ -16,10 +16,7 @@ LineBuilder& LineBuilder::operator<<(std::string_view text) {
 }
 
 LineBuilder& LineBuilder::operator<<(std::uint64_t n) {
-  std::array<char, 24> digits{};
-  const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), n).ptr;
-  return *this << std::string_view(digits.data(),
-                                   static_cast<std::size_t>(end - digits.data()));
+  return *this << Digits(n).text();
 }
 
 }  // namespace ausweich

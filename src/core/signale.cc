@@ -48,12 +48,12 @@ constexpr std::string_view kWegerechtschiff =
 
 /// A row of the table: the type, the length and the sea area it holds for
 /// (0: any), and the signals.
-struct Zeile {
+struct Signalzeile {
   Code typ, laenge, seegebiet;
   Signale signale;
 };
 
-constexpr Zeile kTafel[] = {
+constexpr Signalzeile kTafel[] = {
     {maschinenfahrzeug, 0, 0, {kMaschine, {}, {}}},
     {segler, kleiner_20m, 0, {kSeglerKlein, {}, kDreifarbenGezeichnet}},
     {segler, 0, 0, {kSegler, {}, {}}},  // separate lanterns: right at every length
@@ -87,7 +87,7 @@ std::string_view kennung(Signalkoerper k) {
 }
 
 Signale signale(Code typ, Code laenge, Code seegebiet) {
-  for (const Zeile& z : kTafel) {
+  for (const Signalzeile& z : kTafel) {
     if (z.typ != typ || !passt(z.laenge, laenge) || !passt(z.seegebiet, seegebiet)) {
       continue;
     }

@@ -12,9 +12,9 @@ namespace {
 constexpr std::string_view kZahl[] = {"kein", "ein", "zwei", "drei"};
 
 /// Items written one after the other, with commas between them.
-class Aufzaehlung {
+class CommaList {
  public:
-  explicit Aufzaehlung(Writer& w) : w_(w) {}
+  explicit CommaList(Writer& w) : w_(w) {}
   Writer& naechstes() {
     if (!leer_) w_ << ", ";
     leer_ = false;
@@ -43,7 +43,7 @@ Farbwort farbwort(Licht l) {
 
 /// The all-round lights as they hang: "zwei rote Rundumlichter",
 /// "Rundumlichter rot über weiß".
-void rundumlichter(Aufzaehlung& liste, std::span<const Licht> lichter) {
+void rundumlichter(CommaList& liste, std::span<const Licht> lichter) {
   std::array<Licht, 3> senkrecht{};
   std::size_t n = 0;
   bool gleich = true;
@@ -74,7 +74,7 @@ bool hat(std::span<const Licht> lichter, Licht gesucht) {
 
 /// The lights of a vessel, all of them, or those seen from `aspekt` degrees
 /// off her bow (-1: all).
-void lichter(Aufzaehlung& liste, std::span<const Licht> alle, int aspekt) {
+void lichter(CommaList& liste, std::span<const Licht> alle, int aspekt) {
   const auto zu_sehen = [&](Licht l) {
     return hat(alle, l) && (aspekt < 0 || sichtbar(l, aspekt));
   };
@@ -135,25 +135,25 @@ void koerper(Writer& w, std::span<const Signalkoerper> koerper) {
 
 void lage(Writer& w, const Szene& s) {
   switch (s.lage) {
-    case Lage::voraus:
+    case Kurslage::voraus:
       w << "B fährt voraus auf gleichem Kurs, A überholt. ";
       return;
-    case Lage::achteraus:
+    case Kurslage::achteraus:
       w << "B kommt von achtern auf gleichem Kurs und überholt A. ";
       return;
-    case Lage::gegenkurs:
+    case Kurslage::gegenkurs:
       // In a fairway each keeps to starboard: they pass port to port.
       w << (s.aspekt == 0 ? in_worten(Peilung::recht_voraus_gegenkurs)
                           : "B kommt auf Gegenkurs entgegen, an Backbord voraus")
         << ". ";
       return;
-    case Lage::von_stb:
+    case Kurslage::von_stb:
       w << in_worten(Peilung::kreuzt_von_stb) << ". ";
       return;
-    case Lage::von_bb:
+    case Kurslage::von_bb:
       w << in_worten(Peilung::kreuzt_von_bb) << ". ";
       return;
-    case Lage::offen:
+    case Kurslage::offen:
       w << "Lage von B nicht festgelegt. ";
       return;
   }
@@ -204,7 +204,7 @@ void signale(Writer& w, std::string_view name, const Signale& sig, Tageszeit t) 
     koerper(w, sig.koerper);
   } else {
     w << ": ";
-    Aufzaehlung liste(w);
+    CommaList liste(w);
     lichter(liste, sig.lichter, -1);
     if (liste.leer()) w << "keine Lichter";
     w << '.';
@@ -248,7 +248,7 @@ void beschreibe_sicht(Writer& w, const Szene& s, const Angaben& a, Tageszeit t) 
     return;
   }
   w << ": ";
-  Aufzaehlung liste(w);
+  CommaList liste(w);
   lichter(liste, sig.lichter, s.aspekt);
   if (liste.leer()) w << "keine Lichter";
   w << '.';

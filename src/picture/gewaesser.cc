@@ -46,7 +46,7 @@ void fahrwasser_name(Writer& w, const Flaeche& f, std::string_view name,
   const bool hoch = senkrecht(f);
   const int x = hoch ? f.x + 4 : f.x + f.b / 2;
   const int y = hoch ? f.y + (f.y == 0 ? 34 : 14) : f.y + 12;
-  const Anker anker = hoch ? Anker::start : Anker::mitte;
+  const Anchor anker = hoch ? Anchor::start : Anchor::middle;
   w << "<g font-size=\"8\">";
   zeichne_text(w, x, y, name, anker);
   if (betonnung) zeichne_text(w, x, y + 9, hoch ? "Betonnung ↑" : "Betonnung →", anker);

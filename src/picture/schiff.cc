@@ -111,9 +111,9 @@ void worte(Writer& w, const Schiffsbild& s) {
                 : s.ort.x > 170 ? 24
                 : s.ort.x < 70  ? -24
                                 : 0;
-  const Anker anker = x == 0             ? Anker::mitte
-                      : (x < 0) == unten ? Anker::ende
-                                         : Anker::start;
+  const Anchor anker = x == 0             ? Anchor::middle
+                       : (x < 0) == unten ? Anchor::end
+                                          : Anchor::start;
   const int n = static_cast<int>(s.anzahl_worte);
   for (int i = 0; i < n; ++i) {
     const int y = unten ? 4 + 12 * i : oben ? -32 - 12 * (n - 1 - i) : 38 + 12 * i;
@@ -165,10 +165,10 @@ int hoehe(Signalkoerper k) {
   return k == Signalkoerper::kegel_spitzen_zusammen ? 18 : 10;
 }
 
-void zeichne_text(Writer& w, int x, int y, std::string_view text, Anker anker) {
+void zeichne_text(Writer& w, int x, int y, std::string_view text, Anchor anker) {
   w << "<text x=\"" << x << "\" y=\"" << y << '"';
-  if (anker != Anker::start) {
-    w << (anker == Anker::mitte ? " text-anchor=\"middle\"" : " text-anchor=\"end\"");
+  if (anker != Anchor::start) {
+    w << (anker == Anchor::middle ? " text-anchor=\"middle\"" : " text-anchor=\"end\"");
   }
   w << '>';
   w.maskiert(text) << "</text>";

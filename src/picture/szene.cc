@@ -147,22 +147,22 @@ Ort offen(const Szene& s, bool rechts, int segelkurs, Code khnfw) {
   return rechts ? o : gespiegelt(o);
 }
 
-Lage lage(const Angaben& a) {
+Kurslage lage(const Angaben& a) {
   const Code kueb = a.code(&Situation::kueb);
-  if (kueb == a_ueberholt_b) return Lage::voraus;
-  if (kueb == b_ueberholt_a) return Lage::achteraus;
-  if (a.code(&Situation::kent) == gegenkurse) return Lage::gegenkurs;
+  if (kueb == a_ueberholt_b) return Kurslage::voraus;
+  if (kueb == b_ueberholt_a) return Kurslage::achteraus;
+  if (a.code(&Situation::kent) == gegenkurse) return Kurslage::gegenkurs;
   switch (a.peilung()) {
     case Peilung::recht_voraus_gegenkurs:
-      return Lage::gegenkurs;
+      return Kurslage::gegenkurs;
     case Peilung::kreuzt_von_stb:
-      return Lage::von_stb;
+      return Kurslage::von_stb;
     case Peilung::kreuzt_von_bb:
-      return Lage::von_bb;
+      return Kurslage::von_bb;
     case Peilung::offen:
       break;
   }
-  return Lage::offen;
+  return Kurslage::offen;
 }
 
 /// Whether B stands to the right of A: on the lee side where A lies to
@@ -189,28 +189,28 @@ void fest(Szene& s, Code khnfw) {
   const bool laengs = !s.quer && s.gewaesser != Gewaesser::freier_seeraum &&
                       s.gewaesser != Gewaesser::unbestimmt;
   switch (s.lage) {
-    case Lage::voraus:
+    case Kurslage::voraus:
       s.b = {s.a.x, 80, 0};
       s.aspekt = 180;
       return;
-    case Lage::achteraus:
+    case Kurslage::achteraus:
       s.b = {s.a.x, 282, 0};
       return;
-    case Lage::gegenkurs:
+    case Kurslage::gegenkurs:
       s.b = {s.a.x - (laengs ? 40 : 0), 75, 180};
       s.aspekt = laengs ? 345 : 0;  // in a fairway they pass port to port
       return;
-    case Lage::von_stb:
+    case Kurslage::von_stb:
       s.b = offen(s, true, -1, khnfw);
       s.b = {std::max(s.b.x, s.a.x + 40), std::min(s.b.y, s.a.y - 30), 270};
       s.aspekt = 315;
       return;
-    case Lage::von_bb:
+    case Kurslage::von_bb:
       s.b = offen(s, false, -1, khnfw);
       s.b = {std::min(s.b.x, s.a.x - 40), std::min(s.b.y, s.a.y - 30), 90};
       s.aspekt = 45;
       return;
-    case Lage::offen:
+    case Kurslage::offen:
       return;
   }
 }
@@ -247,7 +247,7 @@ Szene szene(const Angaben& a) {
   if (s.gewaesser == Gewaesser::hauptfahrwasser) lege_hauptfahrwasser(s, khnfw);
   if (vtg) lege_vtg(s);
   s.lage = lage(a);
-  if (s.lage == Lage::offen) {
+  if (s.lage == Kurslage::offen) {
     s.b = offen(s, b_rechts(a), s.b_typ == segler ? segelkurs(a) : -1, khnfw);
   } else {
     fest(s, khnfw);

@@ -25,7 +25,7 @@ enum class Gewaesser : std::uint8_t {
 enum class Bezug : std::uint8_t { unbekannt, folgt, quert, ausserhalb };
 
 /// Where B is seen from A, as far as the answers fix it.
-enum class Lage : std::uint8_t {
+enum class Kurslage : std::uint8_t {
   offen,      // not fixed: B stands where her waterway puts her, drawn as open
   voraus,     // ahead on the same course: A overtakes
   achteraus,  // astern on the same course: B overtakes
@@ -53,7 +53,7 @@ struct Szene {
   Bezug a_bezug = Bezug::unbekannt, b_bezug = Bezug::unbekannt;
   Code a_typ = 0, b_typ = 0;  // 0: not known yet, and not drawn
   Ort a{120, 200, 0}, b{};
-  Lage lage = Lage::offen;
+  Kurslage lage = Kurslage::offen;
   int aspekt = 0;            // where A stands, degrees off B's bow; where lage fixes it
   bool nebel = false;        // restricted visibility
   bool klare_sicht = false;  // clear visibility, as answered
@@ -69,8 +69,8 @@ Szene szene(const Angaben& a);
 Signale signale_von(const Angaben& a, Schiff s);
 
 /// Whether the answers fix the side of B that faces A.
-constexpr bool aspekt_fest(Lage l) {
-  return l != Lage::offen;
+constexpr bool aspekt_fest(Kurslage l) {
+  return l != Kurslage::offen;
 }
 
 }  // namespace ausweich

@@ -71,7 +71,7 @@ void oben(Writer& w, const Szene& s, const Angaben& a) {
   const std::string_view name = ueberschrift(s.gewaesser);
   w << "<text x=\"4\" y=\"12\">" << name << (name.empty() || regime.empty() ? "" : " · ")
     << regime << (s.nebel ? " · Verminderte Sicht" : "") << "</text>";
-  if (s.b_typ != 0 && s.lage == Lage::offen) {
+  if (s.b_typ != 0 && s.lage == Kurslage::offen) {
     zeichne_text(w, 4, 24, "Lage von B nicht festgelegt");
   }
 }
@@ -80,7 +80,7 @@ void unten(Writer& w, const Schiffsbild& beide) {
   int y = 314 - 12 * static_cast<int>(beide.anzahl_worte);
   w << "<g font-weight=\"bold\" font-size=\"9\">";
   for (std::size_t i = 0; i < beide.anzahl_worte; ++i) {
-    zeichne_text(w, 120, y += 12, beide.worte[i], Anker::mitte);
+    zeichne_text(w, 120, y += 12, beide.worte[i], Anchor::middle);
   }
   w << "</g>";
 }
@@ -107,7 +107,7 @@ void zeichne_von_oben(Writer& w, const Szene& s, const Angaben& a, Tageszeit t,
                        s.b_typ,
                        signale_von(a, Schiff::b),
                        a.code(&Situation::kb3),
-                       s.lage == Lage::offen,
+                       s.lage == Kurslage::offen,
                        s.nebel};
   Schiffsbild beide{};
   markiere(schiff_a, schiff_b, beide, a);

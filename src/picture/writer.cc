@@ -1,8 +1,9 @@
 #include "picture/writer.h"
 
 #include <array>
-#include <charconv>
 #include <cstring>
+
+#include "core/digits.h"
 
 namespace ausweich {
 
@@ -18,9 +19,7 @@ Writer& Writer::schreibe(const char* text, std::size_t n) {
 }
 
 Writer& Writer::operator<<(int zahl) {
-  std::array<char, 12> ziffern;
-  const char* ende = std::to_chars(ziffern.begin(), ziffern.end(), zahl).ptr;
-  return schreibe(ziffern.data(), static_cast<std::size_t>(ende - ziffern.data()));
+  return *this << Digits(zahl).text();
 }
 
 Writer& Writer::maskiert(std::string_view text) {

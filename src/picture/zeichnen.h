@@ -47,10 +47,10 @@ void zeichne_koerper(Writer& w, Signalkoerper k, int x, int y);
 int hoehe(Signalkoerper k);
 
 /// Where a line of text stands at its x: its start, its middle or its end.
-enum class Anker : std::uint8_t { start, mitte, ende };
+enum class Anchor : std::uint8_t { start, middle, end };
 
 /// A line of text.
 void zeichne_text(Writer& w, int x, int y, std::string_view text,
-                  Anker anker = Anker::start);
+                  Anchor anker = Anchor::start);
 
 }  // namespace ausweich

@@ -38,7 +38,7 @@ class Aufgabe {
 
  private:
   Begegnung begegnung_;
-  Wiedergabe wiedergabe_;
+  Replay wiedergabe_;
   Lagebeschreibung beschreibung_;
   Loesung loesung_;
 };

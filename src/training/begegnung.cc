@@ -22,28 +22,28 @@ bool als_begegnung(const DrawnRun& run, const Situation& s, Begegnung& b) {
 /// Visits the encounters that one way of answering gives: none where no
 /// examiner would set it; where the advisor states rules 14 and 15 in
 /// general, one for each bearing that fits.
-void besuche_alle(Besucher& besucher, const Wiedergabe& w) {
+void alle_besuchen(Visitor& besucher, const Replay& w) {
   Begegnung b;
   if (!als_begegnung(w.run, w.situation, b)) return;
-  const auto besuche = [&](Peilung peilung) {
+  const auto eine = [&](Peilung peilung) {
     b.peilung = peilung;
     const Loesung l(w.run, peilung);
     if (!pruefbar(w.situation, w.run, l)) return;
     b.klasse = klasse(l.entscheidung());
     b.regel = l.entscheidung().regel;
-    besucher.besuche(b);
+    besucher.visit(b);
   };
   if (w.run.reported().regel != Regel::kvr_14_15) {
-    besuche(Peilung::offen);
+    eine(Peilung::offen);
     return;
   }
   const Peilungen peilungen = passende_peilungen(w.situation);
-  for (std::size_t i = 0; i < peilungen.anzahl; ++i) besuche(peilungen.liste[i]);
+  for (std::size_t i = 0; i < peilungen.anzahl; ++i) eine(peilungen.liste[i]);
 }
 
 /// A way of answering one analysis: the answers given so far, with the
 /// highest answer of each question.
-struct Pfad {
+struct Path {
   std::array<DrawnRun::Answer, DrawnRun::kMaxQuestions> schritte{};
   std::size_t laenge = 0;
 
@@ -70,23 +70,23 @@ struct Pfad {
 
 }  // namespace
 
-Wiedergabe::Wiedergabe(std::span<const Code> gegeben) : run(gegeben) {
+Replay::Replay(std::span<const Code> gegeben) : run(gegeben) {
   analyse(run, situation, guidance);
 }
 
-Wiedergabe::Wiedergabe(const Begegnung& b) : run({antworten.data(), b.anzahl}) {
+Replay::Replay(const Begegnung& b) : run({antworten.data(), b.anzahl}) {
   for (std::size_t i = 0; i < b.anzahl; ++i) antworten[i] = b.antworten[i];
   analyse(run, situation, guidance);
 }
 
-void jede_begegnung(Besucher& besucher) {
-  Pfad pfad;
+void jede_begegnung(Visitor& besucher) {
+  Path pfad;
   std::array<Code, DrawnRun::kMaxQuestions> antworten{};
   do {
     for (std::size_t i = 0; i < pfad.laenge; ++i) antworten[i] = pfad.schritte[i].value;
-    const Wiedergabe w(std::span<const Code>(antworten.data(), pfad.laenge));
+    const Replay w(std::span<const Code>(antworten.data(), pfad.laenge));
     pfad.folge(w.run);
-    besuche_alle(besucher, w);
+    alle_besuchen(besucher, w);
   } while (pfad.weiter());
 }
 

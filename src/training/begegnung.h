@@ -31,21 +31,21 @@ struct Begegnung {
 /// An encounter replayed: the analysis run on its answers from a fresh start,
 /// with the record it leaves, as the advisor would meet it in its first
 /// analysis.
-struct Wiedergabe {
-  explicit Wiedergabe(std::span<const Code> antworten);
-  explicit Wiedergabe(const Begegnung& b);
+struct Replay {
+  explicit Replay(std::span<const Code> antworten);
+  explicit Replay(const Begegnung& b);
 
   std::array<Code, DrawnRun::kMaxQuestions> antworten{};
   Situation situation;
-  VisibilityGuidance guidance;
+  Nebelhinweise guidance;
   DrawnRun run;
 };
 
 /// Receives the encounters of a walk, one at a time.
-class Besucher {
+class Visitor {
  public:
-  virtual ~Besucher() = default;
-  virtual void besuche(const Begegnung& b) = 0;
+  virtual ~Visitor() = default;
+  virtual void visit(const Begegnung& b) = 0;
 };
 
 /// Walks every encounter that the training can draw, in the same order every
@@ -55,6 +55,6 @@ class Besucher {
 /// that fits the other facts. Keeps nothing: an encounter is found again by
 /// walking again. Each comes with the class and the rule of the duty that
 /// decides it (loesung.h).
-void jede_begegnung(Besucher& besucher);
+void jede_begegnung(Visitor& besucher);
 
 }  // namespace ausweich

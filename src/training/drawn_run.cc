@@ -35,7 +35,7 @@ void DrawnRun::states(Klasse k) {
   stated_[stated_count_++] = k;
 }
 
-std::size_t DrawnRun::angaben(std::span<Angabe> out) const {
+std::size_t DrawnRun::facts(std::span<Angabe> out) const {
   std::size_t n = 0;
   for (const Answer& a : answers()) {
     if (!a.after_verdict && n < out.size()) out[n++] = {a.frage->feld, a.value};

@@ -45,7 +45,7 @@ class DrawnRun final : private Listener, public Dialogue {
   /// The answers that set up the encounter (not those after the verdict), as
   /// the codes they set: puts at most `out.size()` into `out`, returns how
   /// many.
-  std::size_t angaben(std::span<Angabe> out) const;
+  std::size_t facts(std::span<Angabe> out) const;
   /// The verdict, once reported.
   bool decided() const { return decided_; }
   const Pflicht& reported() const { return verdict_; }

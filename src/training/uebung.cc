@@ -142,7 +142,7 @@ void nachspielen(Dialogue& d, const Begegnung& b) {
 }  // namespace
 
 Uebung::Uebung(int anzahl, std::uint64_t seed) : seed_(seed) {
-  Zufall zufall(seed);
+  Random zufall(seed);
   ziehung_ = ziehe(anzahl, zufall);
 }
 

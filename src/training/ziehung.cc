@@ -48,23 +48,23 @@ constexpr std::size_t runde() {
 }
 
 /// How many drawable encounters each group has.
-struct Zaehler final : Besucher {
+struct Counter final : Visitor {
   std::array<std::size_t, kGruppen> anzahl{};
-  void besuche(const Begegnung& b) override {
+  void visit(const Begegnung& b) override {
     const std::size_t g = gruppe(b.regel);
     if (g < kGruppen) ++anzahl[g];
   }
 };
 
 /// One encounter chosen: its group, its place among that group's encounters.
-struct Wahl {
+struct Choice {
   std::size_t gruppe, nummer;
 };
 
 /// The choices of one run, made before the encounters are fetched.
 class Plan {
  public:
-  Plan(const Zaehler& zaehler, Zufall& zufall) : zaehler_(zaehler), zufall_(zufall) {
+  Plan(const Counter& zaehler, Random& zufall) : zaehler_(zaehler), zufall_(zufall) {
     // The round starts at a random point of its cycle.
     for (std::size_t schritt = zufall_.unter(runde()); schritt > 0; --schritt) {
       naechste_gruppe();
@@ -79,17 +79,17 @@ class Plan {
     return true;
   }
 
-  std::span<const Wahl> wahl() const { return {wahl_.data(), anzahl_}; }
+  std::span<const Choice> wahl() const { return {wahl_.data(), anzahl_}; }
 
  private:
   std::size_t gewaehlt(std::size_t g) const {
     std::size_t n = 0;
-    for (const Wahl& w : wahl()) n += w.gruppe == g;
+    for (const Choice& w : wahl()) n += w.gruppe == g;
     return n;
   }
   bool frei(std::size_t g) const { return zaehler_.anzahl[g] > gewaehlt(g); }
   bool genommen(std::size_t g, std::size_t nummer) const {
-    for (const Wahl& w : wahl()) {
+    for (const Choice& w : wahl()) {
       if (w.gruppe == g && w.nummer == nummer) return true;
     }
     return false;
@@ -116,17 +116,18 @@ class Plan {
     return beste;
   }
 
-  const Zaehler& zaehler_;
-  Zufall& zufall_;
+  const Counter& zaehler_;
+  Random& zufall_;
   std::array<int, kGruppen> stand_{};
-  std::array<Wahl, kMaxLagen> wahl_{};
+  std::array<Choice, kMaxLagen> wahl_{};
   std::size_t anzahl_ = 0;
 };
 
 /// Fetches the chosen encounters in a second walk, each into its place.
-struct Sammler final : Besucher {
-  Sammler(std::span<const Wahl> wahl, Ziehung& ziehung) : wahl(wahl), ziehung(ziehung) {}
-  void besuche(const Begegnung& b) override {
+struct Collector final : Visitor {
+  Collector(std::span<const Choice> wahl, Ziehung& ziehung)
+      : wahl(wahl), ziehung(ziehung) {}
+  void visit(const Begegnung& b) override {
     const std::size_t g = gruppe(b.regel);
     if (g == kGruppen) return;
     const std::size_t nummer = gesehen[g]++;
@@ -134,7 +135,7 @@ struct Sammler final : Besucher {
       if (wahl[i].gruppe == g && wahl[i].nummer == nummer) ziehung.lagen[i] = b;
     }
   }
-  std::span<const Wahl> wahl;
+  std::span<const Choice> wahl;
   Ziehung& ziehung;
   std::array<std::size_t, kGruppen> gesehen{};
 };
@@ -154,15 +155,15 @@ std::size_t gruppe(Regel r) {
   return kGruppen;
 }
 
-std::uint64_t Zufall::next() {
+std::uint64_t Random::next() {
   std::uint64_t z = (state_ += 0x9e3779b97f4a7c15u);
   z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9u;
   z = (z ^ (z >> 27)) * 0x94d049bb133111ebu;
   return z ^ (z >> 31);
 }
 
-Ziehung ziehe(int anzahl, Zufall& zufall) {
-  Zaehler zaehler;
+Ziehung ziehe(int anzahl, Random& zufall) {
+  Counter zaehler;
   jede_begegnung(zaehler);
   Plan plan(zaehler, zufall);
   const std::size_t gewuenscht = static_cast<std::size_t>(anzahl < 0           ? 0
@@ -171,7 +172,7 @@ Ziehung ziehe(int anzahl, Zufall& zufall) {
   while (plan.wahl().size() < gewuenscht && plan.waehle()) {}
   Ziehung ziehung;
   ziehung.anzahl = plan.wahl().size();
-  Sammler sammler(plan.wahl(), ziehung);
+  Collector sammler(plan.wahl(), ziehung);
   jede_begegnung(sammler);
   return ziehung;
 }

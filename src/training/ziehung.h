@@ -13,9 +13,9 @@ namespace ausweich {
 /// A small, fast generator of random numbers (splitmix64) that gives the same
 /// sequence for the same seed on every platform, so a seeded training run
 /// can be repeated anywhere.
-class Zufall {
+class Random {
  public:
-  explicit Zufall(std::uint64_t seed) : state_(seed) {}
+  explicit Random(std::uint64_t seed) : state_(seed) {}
   std::uint64_t next();
   /// A number from 0 to `n` - 1; `n` must not be 0.
   std::size_t unter(std::size_t n) { return static_cast<std::size_t>(next() % n); }
@@ -52,6 +52,6 @@ std::size_t gruppe(Regel r);
 /// spread over the run (a smooth weighted round, started at a random point),
 /// and within a group the encounter is drawn at random; a group with nothing
 /// left gives its turn to the others.
-Ziehung ziehe(int anzahl, Zufall& zufall);
+Ziehung ziehe(int anzahl, Random& zufall);
 
 }  // namespace ausweich

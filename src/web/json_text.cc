@@ -1,5 +1,7 @@
 #include "web/json_text.h"
 
+#include "core/digits.h"
+
 namespace ausweich {
 
 JsonText& JsonText::raw(std::string_view bytes) {
@@ -32,16 +34,7 @@ JsonText& JsonText::string(std::string_view text) {
 }
 
 JsonText& JsonText::number(std::int64_t n) {
-  char digits[24];
-  std::size_t len = 0;
-  std::uint64_t u =
-      n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
-  do {
-    digits[sizeof digits - 1 - len++] = static_cast<char>('0' + u % 10);
-    u /= 10;
-  } while (u != 0);
-  if (n < 0) digits[sizeof digits - 1 - len++] = '-';
-  return raw({digits + sizeof digits - len, len});
+  return raw(Digits(n).text());
 }
 
 bool JsonText::commit(std::size_t from) {

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "screen_markers.h"
 #include "session.h"
 
 namespace ausweich::testing {
 namespace {
 
-constexpr std::string_view kFrame =
-    " #####################################################\n";
+const std::string kFrame = line(kFrameLine);
 
 /// The lines inside the verdict frame of the first analysis.
 std::string framed(const Session& s) {
@@ -117,7 +117,7 @@ TEST(EncounterRulesTest, FairwayRemarkAfterRule12) {
 // The wind and windward questions, each screen word for word.
 TEST(EncounterRulesTest, WindAndWindwardScreensWordForWord) {
   const std::string kPromptHead =
-      "~1\n =====================================================\n        [Default:   ";
+      "~1\n" + line(kPromptRule) + std::string(testing::kPromptHead) + "  ";
   const Session s = run_session(analysis({"2", "2", "2", "1", "1", "1", "2", "3", "1"}));
   EXPECT_EQ(between(s, " Wind, von welcher Seite", " A kann die Segelstellung"),
             " Wind, von welcher Seite fuer eigenes Schiff A ?\n"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "console/run_advisor.h"
+#include "screen_markers.h"
 #include "session.h"
 
 namespace ausweich::testing {
@@ -139,7 +140,7 @@ TEST(MainLoopTest, LengthsAskedOnlyForAMotorVesselAAndAPowerDrivenB) {
 }
 
 TEST(MainLoopTest, ZeroAtEveryOpeningQuestionEndsAtOnce) {
-  const std::string kEnd = " #################### Ende des Programms ############\n";
+  const std::string kEnd = line(kQuitLine);
   for (auto answers : {analysis({"0"}), analysis({"1", "0"}),
                        analysis({"1", "", "1", "0"}), analysis({"", "", "-1"})}) {
     const Session s = run_session(answers);
