@@ -55,8 +55,8 @@ inline constexpr Thema kThemen[] = {
     Thema::begegnen_im_fahrwasser,
 };
 
-/// A topic's heading, as an examiner names it: "Ausweichen nach Fahrzeugart
-/// (KVR Regel 18)".
+/// A topic's heading, as an examiner names it: "Verantwortlichkeiten der
+/// Fahrzeuge untereinander (KVR Regel 18)".
 std::string_view titel(Thema t);
 
 /// The rules the program cites, by id. Ids are named after the rule:
