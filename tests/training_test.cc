@@ -242,7 +242,7 @@ TEST(TrainingTest, AFixedRunWritesExactlyThis) {
   ASSERT_TRUE(file) << AUSWEICH_TRAINING_TRANSCRIPT;
   std::ostringstream expected;
   expected << file.rdbuf();
-  constexpr std::string_view kInput = "7\n1\n\n4\n\nx\n4\n\n6\n\n1\n\n2\n\n";
+  constexpr std::string_view kInput = "7\n1\n\n5\n\nx\n4\n\n6\n\n1\n\n2\n\n";
   const Program run = training(kInput, {"--uebung", "--seed", "6", "--anzahl", "4"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, expected.str());

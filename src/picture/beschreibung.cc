@@ -134,16 +134,19 @@ void koerper(Writer& w, std::span<const Signalkoerper> koerper) {
 }
 
 void lage(Writer& w, const Szene& s) {
-  switch (s.lage) {
+  switch (s.kurslage) {
     case Kurslage::voraus:
       w << "B fährt voraus auf gleichem Kurs, A überholt. ";
       return;
     case Kurslage::achteraus:
       w << "B kommt von achtern auf gleichem Kurs und überholt A. ";
       return;
+    case Kurslage::recht_voraus:
+      w << in_worten(Peilung::recht_voraus_gegenkurs) << ". ";
+      return;
     case Kurslage::gegenkurs:
       // In a fairway each keeps to starboard: they pass port to port.
-      w << (s.aspekt == 0 ? in_worten(Peilung::recht_voraus_gegenkurs)
+      w << (s.aspekt == 0 ? "B kommt auf Gegenkurs entgegen"
                           : "B kommt auf Gegenkurs entgegen, an Backbord voraus")
         << ". ";
       return;
@@ -236,7 +239,7 @@ void pflichten(Writer& w, const Angaben& a) {
 /// analysis never asks it (the SeeSchStrO decides without it), the view is
 /// not drawn.
 bool mit_sicht(const Szene& s) {
-  return s.b_typ != 0 && aspekt_fest(s.lage) && s.klare_sicht;
+  return s.b_typ != 0 && aspekt_fest(s.kurslage) && s.klare_sicht;
 }
 
 void beschreibe_sicht(Writer& w, const Szene& s, const Angaben& a, Tageszeit t) {

@@ -8,131 +8,136 @@
 namespace ausweich {
 namespace {
 
-void flaeche(Writer& w, const Flaeche& f, std::string_view farbe) {
-  w << "<rect x=\"" << f.x << "\" y=\"" << f.y << "\" width=\"" << f.b << "\" height=\""
-    << f.h << "\" fill=\"" << farbe << "\"/>";
+using Art = Flaeche::Art;
+
+std::string_view name(Art art) {
+  switch (art) {
+    case Art::fahrwasser:
+      return "fahrwasser";
+    case Art::einbahnweg:
+      return "einbahnweg";
+    case Art::trennzone:
+      break;
+  }
+  return "trennzone";
 }
 
-bool senkrecht(const Flaeche& f) {
-  return f.h > f.b;
+void flaeche(Writer& w, const Flaeche& f, const Farben& c) {
+  const Rechteck& r = f.r;
+  w << "<rect data-gebiet=\"" << name(f.art) << "\" data-richtung=\"" << f.richtung
+    << '"';
+  if (!f.name.empty()) w << " data-name=\"" << f.name << '"';
+  w << " x=\"" << r.x << "\" y=\"" << r.y << "\" width=\"" << r.b << "\" height=\"" << r.h
+    << "\" fill=\"" << (f.art == Art::trennzone ? c.zone : c.rinne) << "\"/>";
 }
 
-/// The lateral marks along both edges. The buoyage runs up a fairway along
-/// the sheet and to the right across it.
-void tonnen(Writer& w, const Flaeche& f) {
+bool senkrecht(const Rechteck& r) {
+  return r.h > r.b;
+}
+
+/// The lateral marks along both edges, in the direction of buoyage: up a
+/// fairway along the sheet, to the right across it.
+void tonnen(Writer& w, const Rechteck& f, Layout& l) {
   const bool hoch = senkrecht(f);
   const int laenge = hoch ? f.h : f.b;
-  w << "<g fill=\"#d0201a\">";
-  for (int i = 50; i < laenge; i += 60) {  // clear of the lines at the top
+  for (int i = 30; i < laenge; i += 60) {
     const int x = hoch ? f.x : f.x + i;
     const int y = hoch ? f.y + i : f.y;
-    w << "<rect x=\"" << x - 3 << "\" y=\"" << y - 3 << "\" width=\"6\" height=\"6\"/>";
+    const Rechteck r{x - 4, y - 4, 8, 8};
+    l.belege(r);
+    w << "<rect fill=\"#d0201a\"";
+    box(w, r);
+    w << " x=\"" << x - 3 << "\" y=\"" << y - 3 << "\" width=\"6\" height=\"6\"/>";
   }
-  w << "</g><g fill=\"#139a2e\">";
-  for (int i = 50; i < laenge; i += 60) {
+  for (int i = 30; i < laenge; i += 60) {
     const int x = hoch ? f.x + f.b : f.x + i;
     const int y = hoch ? f.y + i : f.y + f.h;
-    w << "<path d=\"M" << x - 4 << ' ' << y + 3 << "h8l-4-7z\"/>";
+    const Rechteck r{x - 5, y - 5, 10, 10};
+    l.belege(r);
+    w << "<path fill=\"#139a2e\"";
+    box(w, r);
+    w << " d=\"M" << x - 4 << ' ' << y + 3 << "h8l-4-7z\"/>";
   }
-  w << "</g>";
 }
 
-/// A fairway's name, and below it the direction of its buoyage where
-/// `betonnung`.
-void fahrwasser_name(Writer& w, const Flaeche& f, std::string_view name,
-                     bool betonnung = true) {
-  // Along the sheet in its left corner, across it in the middle, where the
-  // vessels leave room.
-  const bool hoch = senkrecht(f);
-  const int x = hoch ? f.x + 4 : f.x + f.b / 2;
-  const int y = hoch ? f.y + (f.y == 0 ? 34 : 14) : f.y + 12;
-  const Anchor anker = hoch ? Anchor::start : Anchor::middle;
-  w << "<g font-size=\"8\">";
-  zeichne_text(w, x, y, name, anker);
-  if (betonnung) zeichne_text(w, x, y + 9, hoch ? "Betonnung ↑" : "Betonnung →", anker);
-  w << "</g>";
-}
-
-void pfeil(Writer& w, int x, int y, int kurs) {
-  w << "<path transform=\"translate(" << x << ' ' << y << ") rotate(" << kurs
+void pfeil(Writer& w, int x, int y, int kurs, Layout& l) {
+  const Rechteck r{x - 13, y - 13, 26, 26};
+  l.belege(r);
+  w << "<path";
+  box(w, r);
+  w << " transform=\"translate(" << x << ' ' << y << ") rotate(" << kurs
     << ")\" d=\"M0 12V-12M-5-5L0-12L5-5\"/>";
 }
 
-/// Arrows in a traffic lane in its direction, heading `kurs`, where no vessel
-/// stands: two along the sheet, one across it at `x`.
-void richtung(Writer& w, const Flaeche& f, int kurs, int x) {
-  if (!senkrecht(f)) {
-    pfeil(w, x, f.y + f.h / 2, kurs);
-    return;
+/// Arrows in a traffic lane in its direction where no vessel stands: along
+/// the sheet near its ends, across it at its sides.
+void richtung(Writer& w, const Flaeche& f, Layout& l) {
+  const Rechteck& r = f.r;
+  const int mx = r.x + r.b / 2;
+  const int my = r.y + r.h / 2;
+  const int stellen[][2] = {{mx, r.y + 40},
+                            {mx, r.y + r.h - 40},
+                            {r.x + 22, my},
+                            {r.x + r.b - 22, my},
+                            {mx, my}};
+  int gesetzt = 0;
+  for (const auto& p : stellen) {
+    if (gesetzt == 2 || !r.enthaelt(p[0], p[1], 12)) continue;
+    if (!l.frei({p[0] - 13, p[1] - 13, 26, 26})) continue;
+    pfeil(w, p[0], p[1], f.richtung, l);
+    ++gesetzt;
   }
-  pfeil(w, f.x + f.b / 2, f.y + 30, kurs);
-  pfeil(w, f.x + f.b / 2, f.y + 140, kurs);
-}
-
-void vtg(Writer& w, const Szene& s, const Farben& f) {
-  flaeche(w, s.rinne, f.rinne);
-  flaeche(w, s.zweite, f.rinne);
-  flaeche(w, s.trennzone, f.zone);
-  w << "<g fill=\"none\" stroke=\"" << f.rand << "\" stroke-width=\"2\">";
-  richtung(w, s.rinne, s.quer ? 90 : 0, 200);
-  richtung(w, s.zweite, s.quer ? 270 : 180, 120);
-  w << "</g>";
-  // Across the sheet the zone is too narrow for its name beside the vessels.
-  const Flaeche& z = s.trennzone;
-  if (!senkrecht(z)) return;
-  w << "<text transform=\"translate(" << z.x + z.b / 2 + 3
-    << " 60) rotate(-90)\" font-size=\"8\" text-anchor=\"middle\">Trennzone</text>";
 }
 
 /// Shoals that narrow a fairway along the sheet between A and B, and the
 /// current that sets through the narrows.
-void engstelle(Writer& w, const Szene& s, const Farben& f) {
-  const Flaeche& r = s.rinne;
-  w << "<path d=\"M" << r.x << " 95L" << r.x + 32 << " 140L" << r.x << " 185ZM"
-    << r.x + r.b << " 95L" << r.x + r.b - 32 << " 140L" << r.x + r.b << " 185Z\" fill=\""
-    << f.land << "\"/>";
-  zeichne_text(w, r.x + r.b + 4, 132, "Engstelle");
+void engstelle(Writer& w, const Szene& s, const Farben& c, Layout& l) {
+  const Rechteck& r = s.flaechen[0].r;
+  const int y = (s.a.y + s.b.y) / 2;
+  w << "<path d=\"M" << r.x << ' ' << y - 40 << 'L' << r.x + 28 << ' ' << y << 'L' << r.x
+    << ' ' << y + 40 << "ZM" << r.x + r.b << ' ' << y - 40 << 'L' << r.x + r.b - 28 << ' '
+    << y << 'L' << r.x + r.b << ' ' << y + 40 << "Z\" fill=\"" << c.land << "\"";
+  const Rechteck links{r.x, y - 40, 28, 80};
+  const Rechteck rechts{r.x + r.b - 28, y - 40, 28, 80};
+  l.belege(links);
+  l.belege(rechts);
+  box(w, links);
+  w << "/>";
   if (s.stroemung < 0) return;
-  w << "<g fill=\"none\" stroke=\"" << f.rand << "\" stroke-width=\"2\">";
-  pfeil(w, r.x + r.b + 14, 160, s.stroemung);
+  w << "<g fill=\"none\" stroke=\"" << c.rand << "\" stroke-width=\"2\">";
+  pfeil(w, r.x + 16, y + 62, s.stroemung, l);
   w << "</g>";
-  zeichne_text(w, r.x + r.b + 4, 186, "Strömung");
 }
 
 }  // namespace
 
-void zeichne_gewaesser(Writer& w, const Szene& s, Tageszeit t) {
-  const Farben& f = farben(t);
-  switch (s.gewaesser) {
-    case Gewaesser::vtg:
-      vtg(w, s, f);
-      return;
-    case Gewaesser::fahrwasser:
-      flaeche(w, s.rinne, f.rinne);
-      tonnen(w, s.rinne);
-      fahrwasser_name(w, s.rinne, "Fahrwasser");
-      if (s.engstelle) engstelle(w, s, f);
-      return;
-    case Gewaesser::hauptfahrwasser:
-      flaeche(w, s.rinne, f.rinne);
-      flaeche(w, s.zweite, f.rinne);
-      tonnen(w, s.rinne);
-      tonnen(w, s.zweite);
-      fahrwasser_name(w, s.rinne, "Hauptfahrwasser");
-      fahrwasser_name(w, s.zweite, "Nebenfahrwasser", false);
-      return;
-    case Gewaesser::freier_seeraum:
-    case Gewaesser::unbestimmt:
-      return;
+void box(Writer& w, const Rechteck& r) {
+  w << " data-box=\"" << r.x << ' ' << r.y << ' ' << r.b << ' ' << r.h << '"';
+}
+
+void zeichne_gewaesser(Writer& w, const Szene& s, Tageszeit t, Layout& l) {
+  const Farben& c = farben(t);
+  for (const Flaeche& f : s.gebiete()) flaeche(w, f, c);
+  if (s.gewaesser == Gewaesser::vtg) {
+    w << "<g fill=\"none\" stroke=\"" << c.rand << "\" stroke-width=\"2\">";
+    for (const Flaeche& f : s.gebiete()) {
+      if (f.art == Art::einbahnweg) richtung(w, f, l);
+    }
+    w << "</g>";
+    return;
   }
+  for (const Flaeche& f : s.gebiete()) tonnen(w, f.r, l);
+  if (s.engstelle) engstelle(w, s, c, l);
 }
 
 void zeichne_wind(Writer& w, int von, Tageszeit t) {
   if (von < 0) return;
-  w << "<path transform=\"translate(22 52) rotate(" << von
-    << ")\" d=\"M0-14V12M-5 5L0 12L5 5\" fill=\"none\" stroke=\"" << farben(t).rand
+  const Rechteck& r = kWindfeld;
+  w << "<path";
+  box(w, r);
+  w << " transform=\"translate(" << r.x + r.b / 2 << ' ' << r.y + r.h / 2 << ") rotate("
+    << von << ")\" d=\"M0-14V12M-5 5L0 12L5 5\" fill=\"none\" stroke=\"" << farben(t).rand
     << "\" stroke-width=\"2\"/>";
-  zeichne_text(w, 38, 56, "Wind");
 }
 
 }  // namespace ausweich

@@ -1,7 +1,10 @@
-// A vessel from above: her hull heading as she goes, her lights by night
-// where she carries them (masthead, sidelights, sternlight on the hull; the
-// all-round lights and the shapes in their vertical line beside her, as they
-// hang), her sail on the lee side, and the mark of her duty.
+// A vessel from above: her wake, her hull heading as she goes, her sail on
+// the lee side, her lights by night where she carries them (masthead,
+// sidelights, sternlight on the hull), the all-round lights and the shapes
+// in their vertical line above her, as they hang in her rigging, and the mark
+// of her duty. Seen only on the radar, she is an echo and nothing else.
+#include <optional>
+
 #include "core/situation.h"
 #include "picture/zeichnen.h"
 
@@ -23,28 +26,43 @@ constexpr Platz kPlaetze[] = {
     {Licht::dreifarben, 0, -4},
 };
 
-void segel(Writer& w, Code windseite, const Farben& f) {
-  w << "<circle cy=\"-4\" r=\"1.6\" fill=\"" << f.rand << "\"/>";
-  if (windseite != wind_von_bb && windseite != wind_von_stb) {
-    if (windseite != 0) w << "<text y=\"8\" text-anchor=\"middle\">?</text>";
+/// Her wake astern while she makes way: a longer one where she overtakes.
+void kielwasser(Writer& w, const Schiffsbild& s, const Farben& f) {
+  const int laenge = s.ueberholer ? 36 : 14;
+  w << "<path data-kielwasser=\"" << laenge << "\" d=\"M-3 19l-3 " << laenge << "M3 19l3 "
+    << laenge << "\" fill=\"none\" stroke=\"" << f.rand
+    << "\" stroke-width=\"1.2\" stroke-dasharray=\"3 3\" opacity=\".7\"/>";
+}
+
+/// Her mast, and her sail on the lee side: to port where she has the wind
+/// from starboard. Where A cannot see on which side she has it, the sail is
+/// drawn faint along her centre line, on neither side.
+void segel(Writer& w, const Schiffsbild& s, const Farben& f) {
+  w << "<circle cy=\"-4\" r=\"1.8\" fill=\"" << f.rand << "\"/>";
+  if (s.windseite == bb_nicht_erkennbar || s.windseite == stb_nicht_erkennbar ||
+      s.wind < 0) {
+    w << "<path data-segel=\"verdeckt\" d=\"M0-4V13\" stroke=\"" << f.rand
+      << "\" stroke-width=\"2.2\" stroke-dasharray=\"2 2\" opacity=\".45\"/>";
     return;
   }
-  // The boom lies to leeward: to port when she has the wind from starboard.
-  const int lee = windseite == wind_von_stb ? -1 : 1;
-  w << "<path d=\"M0-4Q" << 7 * lee << " 3 " << 8 * lee << " 12\" fill=\"none\" stroke=\""
-    << f.rand << "\" stroke-width=\"2\"/>";
+  const bool stb = windseite(s.ort.kurs, s.wind) == wind_von_stb;
+  const int lee = stb ? -1 : 1;
+  w << "<path data-segel=\"" << (stb ? "backbord" : "steuerbord") << "\" d=\"M0-4Q"
+    << 8 * lee << " 3 " << 9 * lee << " 13\" fill=\"none\" stroke=\"" << f.rand
+    << "\" stroke-width=\"2.2\"/>";
 }
 
 void rumpf(Writer& w, const Schiffsbild& s, Tageszeit t) {
   const Farben& f = farben(t);
   w << "<g transform=\"rotate(" << s.ort.kurs << ")\">";
   if (s.echo) {
-    w << "<path d=\"" << kEcho << "\" fill=\"#3c3\" opacity=\".7\"/>";
-  } else {
-    w << "<path d=\"" << kRumpf << "\" fill=\"" << f.rumpf << "\" stroke=\"" << f.rand
-      << '"' << (s.offen ? " stroke-dasharray=\"3 2\"" : "") << "/>";
+    w << "<path data-echo=\"\" d=\"" << kEcho << "\" fill=\"#3c3\" opacity=\".7\"/></g>";
+    return;
   }
-  if (s.typ == segler) segel(w, s.windseite, f);
+  kielwasser(w, s, f);
+  w << "<path d=\"" << kRumpf << "\" fill=\"" << f.rumpf << "\" stroke=\"" << f.rand
+    << '"' << (s.offen ? " stroke-dasharray=\"3 2\"" : "") << "/>";
+  if (s.typ == segler) segel(w, s, f);
   if (t == Tageszeit::nacht) {
     for (const Licht l : s.signale.lichter) {
       for (const Platz& p : kPlaetze) {
@@ -55,84 +73,66 @@ void rumpf(Writer& w, const Schiffsbild& s, Tageszeit t) {
   w << "</g>";
 }
 
-/// The all-round lights by night, the shapes by day, from the top down.
-void senkrechte(Writer& w, const Schiffsbild& s, Tageszeit t, int x) {
-  int y = -20;
-  if (t == Tageszeit::nacht) {
-    for (const Licht l : s.signale.lichter) {
-      if (!rundum(l)) continue;
-      zeichne_licht(w, l, x, y, farbe(l));
-      y += 8;
-    }
-    return;
-  }
-  w << "<g fill=\"#000\">";
-  for (const Signalkoerper k : s.signale.koerper) {
-    zeichne_koerper(w, k, x, y + hoehe(k) / 2 - 5);
-    y += hoehe(k);
-  }
-  w << "</g>";
+/// Where the line of lights or shapes above her stands, on the sheet; none
+/// where she shows nothing there.
+std::optional<Rechteck> saeulenfeld(const Schiffsbild& s, Tageszeit t) {
+  const int h = saeulenhoehe(s.signale, t);
+  if (h == 0 || s.echo) return std::nullopt;
+  return Rechteck{s.ort.x - 7, s.ort.y - kRing - 8 - h, 14, h + 4};
 }
 
-/// Where her letter and her vertical line of lights or shapes stand: the
-/// letter off her port side, the line on her starboard side; beside her on
-/// the side with room where she lies across the sheet.
-struct Seiten {
-  int name_x, name_y, senkrechte;
-};
-
-Seiten seiten(const Ort& o) {
-  // Her port side, 14 units off, for each heading in steps of 45°.
-  constexpr int kBackbord[8][2] = {{-14, 0}, {-10, -10}, {0, -14}, {10, -10},
-                                   {14, 0},  {10, 10},   {0, 14},  {-10, 10}};
-  const int* bb = kBackbord[((o.kurs % 360 + 360) % 360) / 45];
-  const bool quer = bb[0] == 0;
-  const int stb = quer ? (o.x > 180 ? -1 : 1) : (bb[0] < 0 ? 1 : -1);
-  return {bb[0], bb[1], stb * (quer ? 25 : bb[1] == 0 ? 15 : 19)};
+/// The line of lights or shapes above her, hung from her mast by a halyard.
+void saeule(Writer& w, const Schiffsbild& s, Tageszeit t) {
+  const std::optional<Rechteck> r = saeulenfeld(s, t);
+  if (!r) return;
+  const int oben = r->y + 4 - s.ort.y;
+  w << "<g data-saeule=\"\"";
+  box(w, *r);
+  w << "><path d=\"M0-4V" << oben + r->h - 4 << "\" stroke=\"" << farben(t).rand
+    << "\" stroke-width=\".8\"/>";
+  int y = oben + 4;
+  if (t == Tageszeit::nacht) {
+    for (const Licht li : s.signale.lichter) {
+      if (!rundum(li)) continue;
+      zeichne_licht(w, li, 0, y, farbe(li));
+      y += 8;
+    }
+  } else {
+    w << "<g fill=\"#000\">";
+    for (const Signalkoerper k : s.signale.koerper) {
+      zeichne_koerper(w, k, 0, y + hoehe(k) / 2 - 4);
+      y += hoehe(k);
+    }
+    w << "</g>";
+  }
+  w << "</g>";
 }
 
 /// The ring around a vessel that bears a duty: solid where she gives way,
 /// dashed where she must not impede, dotted where both keep to starboard.
 void marke(Writer& w, Gebot g, Tageszeit t) {
   if (g == Gebot::allgemein) return;
-  w << "<circle r=\"26\" fill=\"none\" stroke=\"" << farben(t).markierung
+  w << "<circle r=\"" << kRing << "\" fill=\"none\" stroke=\"" << farben(t).markierung
     << "\" stroke-width=\"3\"";
   if (g == Gebot::nicht_behindern) w << " stroke-dasharray=\"8 4\"";
   if (g == Gebot::rechts_halten) w << " stroke-dasharray=\"2 4\"";
   w << "/>";
 }
 
-void worte(Writer& w, const Schiffsbild& s) {
-  // Below her ring, on the side where there is room; beside it near the
-  // bottom of the sheet; above it where B stands as low as A.
-  const bool unten = s.ort.y > 250;
-  const bool oben = !unten && s.name == "B" && s.ort.y > 150;
-  const int x = unten           ? (s.ort.x >= 120 ? -30 : 30)
-                : s.ort.x > 170 ? 24
-                : s.ort.x < 70  ? -24
-                                : 0;
-  const Anchor anker = x == 0             ? Anchor::middle
-                       : (x < 0) == unten ? Anchor::end
-                                          : Anchor::start;
-  const int n = static_cast<int>(s.anzahl_worte);
-  for (int i = 0; i < n; ++i) {
-    const int y = unten ? 4 + 12 * i : oben ? -32 - 12 * (n - 1 - i) : 38 + 12 * i;
-    zeichne_text(w, x, y, s.worte[static_cast<std::size_t>(i)], anker);
-  }
-}
-
 }  // namespace
 
+void belege_schiff(const Schiffsbild& s, Tageszeit t, Layout& l) {
+  l.belege({s.ort.x - kRing - 2, s.ort.y - kRing - 2, 2 * kRing + 4, 2 * kRing + 4});
+  if (const std::optional<Rechteck> r = saeulenfeld(s, t)) l.belege(*r);
+}
+
 void zeichne_schiff(Writer& w, const Schiffsbild& s, Tageszeit t) {
-  const Seiten seite = seiten(s.ort);
-  w << "<g data-schiff=\"" << s.name << "\" transform=\"translate(" << s.ort.x << ' '
-    << s.ort.y << ")\">";
+  w << "<g data-schiff=\"" << s.name << "\" data-kurs=\"" << s.ort.kurs
+    << "\" data-ort=\"" << s.ort.x << ' ' << s.ort.y << "\" transform=\"translate("
+    << s.ort.x << ' ' << s.ort.y << ")\">";
   marke(w, s.marke, t);
   rumpf(w, s, t);
-  senkrechte(w, s, t, seite.senkrechte);
-  w << "<text x=\"" << seite.name_x << "\" y=\"" << seite.name_y + 4
-    << "\" font-weight=\"bold\" text-anchor=\"middle\">" << s.name << "</text>";
-  worte(w, s);
+  saeule(w, s, t);
   w << "</g>";
 }
 
@@ -161,12 +161,9 @@ void zeichne_koerper(Writer& w, Signalkoerper k, int x, int y) {
   w << "\"/>";
 }
 
-int hoehe(Signalkoerper k) {
-  return k == Signalkoerper::kegel_spitzen_zusammen ? 18 : 10;
-}
-
-void zeichne_text(Writer& w, int x, int y, std::string_view text, Anchor anker) {
-  w << "<text x=\"" << x << "\" y=\"" << y << '"';
+void zeichne_text(Writer& w, int x, int y, std::string_view text, Anchor anker,
+                  int groesse) {
+  w << "<text x=\"" << x << "\" y=\"" << y << "\" font-size=\"" << groesse << '"';
   if (anker != Anchor::start) {
     w << (anker == Anchor::middle ? " text-anchor=\"middle\"" : " text-anchor=\"end\"");
   }

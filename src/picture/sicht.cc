@@ -7,6 +7,7 @@
 
 #include "core/bogen.h"
 #include "core/situation.h"
+#include "picture/winkel.h"
 #include "picture/zeichnen.h"
 
 namespace ausweich {
@@ -14,21 +15,15 @@ namespace {
 
 constexpr int kWasserlinie = 72;
 
-/// The bearings off B's bow at which a picture places A, with their sine and
-/// cosine in thousandths.
+/// Where A stands, in degrees off B's bow, with its sine and cosine in
+/// thousandths.
 struct Blick {
   int grad, sin, cos;
 };
 
-constexpr Blick kBlicke[] = {
-    {0, 0, 1000}, {45, 707, 707}, {180, 0, -1000}, {315, -707, 707}, {345, -259, 966},
-};
-
 Blick blick(int grad) {
-  for (const Blick& b : kBlicke) {
-    if (b.grad == grad) return b;
-  }
-  return kBlicke[0];
+  const int g = normiert(grad);
+  return {g, sin1000(g), cos1000(g)};
 }
 
 /// A point of B, `u` forward of her middle and `v` to starboard, as A sees

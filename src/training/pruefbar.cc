@@ -117,6 +117,15 @@ Peilungen passende_peilungen(const Situation& s) {
   }
   Peilungen p;
   if (a_folgt && b_folgt) return p;
+  // Two vessels that both cross a traffic lane, as nearly at right angles
+  // as may be (Regel 10 c)), meet on opposite courses or run the same way:
+  // neither crosses the other's course.
+  const bool beide_queren =
+      s.kvtg == verkehrstrennungsgebiet && s.kavt == querend && s.kbvt == querend;
+  if (beide_queren) {
+    p.liste[p.anzahl++] = Peilung::recht_voraus_gegenkurs;
+    return p;
+  }
   // Two vessels in a fairway of the SeeSchStrO that meet head-on do so under
   // § 24, which the advisor never asks of vessels that do not follow it.
   const bool im_seeschstro_fw =

@@ -2,7 +2,8 @@
 // 0, a reload without network once the site has been visited, the layout
 // of both views on a 360 px phone and a desktop, light and dark, with
 // screenshots; axe-core's checks of both views; "Zurück" and the shared
-// link; a picture of every type of B, by day and by night.
+// link; a picture of every type of B, by day and by night; chosen training
+// items drawn as the worksheet draws them.
 //
 // usage: node browser_page.cjs SITE_DIR SCREENSHOT_DIR CONSOLE_PROGRAM
 'use strict';
@@ -362,6 +363,37 @@ test('the pictures of every type of B, by day and by night', async () => {
     assert.ok((await page.$$('#bild [data-schiff="B"] [data-licht]')).length >= fromAstern[type].length);
     assert.equal(await page.$('#bild #sicht'), null);
     await page.locator('.bilder-rahmen').screenshot({ path: path.join(shots, `bild-b${type}-nacht.png`) });
+    await page.close();
+  }
+  await context.close();
+});
+
+// Chosen training items, one of each waterway, a sailing vessel in the wind,
+// an overtaker and fog: the page draws each as the console's worksheet does
+// (the same places, headings, wind and areas), every text at least 12 px
+// high on a 360 px phone; screenshots by day and by night.
+test('training pictures as the worksheet draws them, legible on a phone', async () => {
+  const hooks = (svg) => [...svg.matchAll(/data-(?:ort|kurs|wind|gebiet|richtung|segel)="[^"]*"/g)]
+    .map((m) => m[0]);
+  const context = await browser.newContext({ serviceWorkers: 'block', viewport: { width: 360, height: 740 } });
+  for (const seed of [5, 9, 15, 22, 23]) {
+    const args = ['--uebung', '--seed', String(seed), '--anzahl', '1'];
+    const worksheet = h.runNative(native, Buffer.from(''), [...args, '--bild', '1']).out.toString();
+    const page = await context.newPage();
+    await page.goto(server.url + `#ueben&seed=${seed}&anzahl=1`);
+    await h.waitForRead(page, 1);
+    const svg = await page.$eval('#bild svg', (s) => s.outerHTML);
+    assert.deepEqual(hooks(svg), hooks(worksheet), `seed ${seed}`);
+    assert.ok(hooks(svg).some((a) => a.startsWith('data-ort')), `seed ${seed}: no vessel placed`);
+    const smallest = await page.$eval('#bild svg', (s) => {
+      const scale = s.getBoundingClientRect().width / s.viewBox.baseVal.width;
+      return Math.min(...[...s.querySelectorAll('text')]
+        .map((t) => parseFloat(t.getAttribute('font-size') || getComputedStyle(t).fontSize) * scale));
+    });
+    assert.ok(smallest >= 12, `seed ${seed}: a text ${smallest.toFixed(1)} px high`);
+    await page.locator('.bilder-rahmen').screenshot({ path: path.join(shots, `uebung-${seed}-tag.png`) });
+    await page.click('#tag-nacht');
+    await page.locator('.bilder-rahmen').screenshot({ path: path.join(shots, `uebung-${seed}-nacht.png`) });
     await page.close();
   }
   await context.close();
