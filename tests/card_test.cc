@@ -56,6 +56,9 @@ TEST(CardTest, EverythingToldBetweenTwoReadsIsOneCard) {
   d.assume("B ist im Hauptfahrwasser");
   Code code = 2;
   d.ask(kFrage, code);  // 5 is refused and the question read again
+  d.listener().judged({Bewertung::teilweise_richtig, Klasse::a_darf_b_nicht_behindern,
+                       Klasse::a_muss_ausweichen, Thema::ueberholen,
+                       18446744073709551615u, 7, true});
   d.say(Zeilenart::grund, "Grund: so");
   t.cards.emplace_back(t.card.last(0));
   const std::vector<std::string> want = {
@@ -75,6 +78,9 @@ TEST(CardTest, EverythingToldBetweenTwoReadsIsOneCard) {
       R"j("grund":"Ein Maschinenfahrzeug in Fahrt muss einem Segelfahrzeug ausweichen."},)j"
       R"j("annahmen":["B ist im Hauptfahrwasser"]})j",
       R"j({"art":"ende","status":0,"genommen":{"titel":"Wirklich?","code":1,"knopf":"Ja"},)j"
+      R"j("bewertung":{"ergebnis":"teilweise_richtig","wahl":"A darf B nicht behindern",)j"
+      R"j("richtig":"A muss ausweichen","thema":"Überholen (KVR Regel 13, § 23 SeeSchStrO)",)j"
+      R"j("seed":"18446744073709551615","lage":7,"wiederholung":true},)j"
       R"j("zeilen":[{"art":"grund","text":"Grund: so"}],"tafel":[],"pflichten":[],)j"
       R"j("annahmen":[]})j",
   };

@@ -48,7 +48,17 @@ TEST(CommandLineTest, OptionsAndTheirErrors) {
            {"--anzahl", "5"},
            {"--uebung", "--bild", "1"},
            {"--uebung", "--seed", "1", "--anzahl", "3", "--bild", "4"},
-           {"--bild", "1", "--seed", "1"}}) {
+           {"--bild", "1", "--seed", "1"},
+           {"--lagen", "1:2"},
+           {"--uebung", "--lagen"},
+           {"--uebung", "--lagen", "1"},
+           {"--uebung", "--lagen", "1:0"},
+           {"--uebung", "--lagen", "1:101"},
+           {"--uebung", "--lagen", "1:2,"},
+           {"--uebung", "--lagen", "1:2;3:4"},
+           {"--uebung", "--lagen", "-1:2"},
+           {"--uebung", "--seed", "1", "--lagen", "1:2"},
+           {"--uebung", "--lagen", "1:2", "--anzahl", "3"}}) {
     const Program r = program("1\n", bad);
     EXPECT_EQ(r.status, 2) << bad.back();
     EXPECT_EQ(r.out, "") << bad.back();
@@ -71,6 +81,28 @@ TEST(CommandLineTest, OptionsAndTheirErrors) {
   EXPECT_EQ(blatt.out.find("Urteil:"), std::string::npos);
   EXPECT_EQ(program("", {"--uebung", "--seed=11", "--bild=3"}).out, blatt.out);
   EXPECT_NE(program("", {"--uebung", "--seed", "11", "--bild", "4"}).out, blatt.out);
+  // Items named by their draw and number come back as they were drawn, each
+  // once, in the order named; at most a hundred.
+  const Program sechs =
+      program("1\n\n1\n\n1\n\n", {"--uebung", "--seed", "6", "--anzahl", "4"});
+  const Program genannt = program("", {"--uebung", "--lagen", "6:3,6:2,6:3"});
+  EXPECT_EQ(genannt.status, 2);  // the end of input, after the first item
+  const auto lage = [](const std::string& out, std::string_view kopf) {
+    const std::size_t von = out.find(kopf);
+    return von == std::string::npos
+               ? std::string("<fehlt>")
+               : out.substr(von + kopf.size(),
+                            out.find("Was gilt?", von) - von - kopf.size());
+  };
+  EXPECT_EQ(lage(genannt.out, "Lage 1 von 2\n"), lage(sechs.out, "Lage 3 von 4\n"));
+  EXPECT_NE(genannt.out.find("Diese Übung stellt 2 ausgewählte"), std::string::npos);
+  std::string hundert = "1:1";
+  for (int i = 2; i <= 100; ++i) hundert += ",7:" + std::to_string(i);
+  EXPECT_EQ(program("", {"--uebung", "--lagen", hundert.c_str()}).err.find("--lagen"),
+            std::string::npos);
+  EXPECT_NE(program("", {"--uebung", "--lagen", (hundert + ",8:1").c_str()})
+                .err.find("--lagen"),
+            std::string::npos);
   // No arguments: the advisor itself.
   const std::string input = analysis({"", "", "", "", "", "1", "2"}) + analysis({"0"});
   const Program advisor = program(input, {});

@@ -251,6 +251,66 @@ TEST(TrainingTest, AFixedRunWritesExactlyThis) {
   EXPECT_NE(training(kInput, {"--uebung", "--seed", "7", "--anzahl", "4"}).out, run.out);
 }
 
+// The same fixed run as a face beside the console hears it: each answer
+// judged once, with the class named as right, the topic it counts under and
+// the item by its draw and number, repeats marked.
+TEST(TrainingTest, EachAnswerIsJudgedForTheFacesBesideTheConsole) {
+  struct Gesicht final : Dialogue, Listener {
+    Gesicht() : Dialogue(static_cast<Listener&>(*this)) {}
+    void read_answer(const Frage&, Code&) override {}
+    void read_enter() override {}
+    Code read_choice(const Frage&) override { return antworten.at(gelesen++); }
+    void judged(const Beurteilung& b) override { urteile.push_back(b); }
+    std::vector<Code> antworten{1, 5, 4, 6, 1, 2};
+    std::size_t gelesen = 0;
+    std::vector<Beurteilung> urteile;
+  } gesicht;
+  Uebung(4, 6).run(gesicht);
+  using B = Bewertung;
+  using K = Klasse;
+  struct Erwartet {
+    B bewertung;
+    K richtig;
+    int nummer;
+    bool wiederholung;
+  };
+  // As tests/data/training_seed_6.txt shows them.
+  const Erwartet erwartet[] = {
+      {B::richtig, K::a_muss_ausweichen, 1, false},
+      {B::teilweise_richtig, K::b_muss_ausweichen, 2, false},
+      {B::falsch, K::b_muss_ausweichen, 3, false},
+      {B::richtig, K::beide_fahren_rechts, 4, false},
+      {B::falsch, K::b_muss_ausweichen, 2, true},
+      {B::richtig, K::b_muss_ausweichen, 3, true},
+  };
+  ASSERT_EQ(gesicht.urteile.size(), std::size(erwartet));
+  for (std::size_t i = 0; i < std::size(erwartet); ++i) {
+    const Beurteilung& b = gesicht.urteile[i];
+    SCOPED_TRACE(i);
+    EXPECT_EQ(b.bewertung, erwartet[i].bewertung);
+    EXPECT_EQ(b.gewaehlt, static_cast<K>(gesicht.antworten[i]));
+    EXPECT_EQ(b.richtig, erwartet[i].richtig);
+    EXPECT_EQ(b.seed, 6u);
+    EXPECT_EQ(b.nummer, erwartet[i].nummer);
+    EXPECT_EQ(b.wiederholung, erwartet[i].wiederholung);
+  }
+  EXPECT_EQ(titel(gesicht.urteile[0].thema),
+            "Segelfahrzeuge untereinander (KVR Regel 12)");
+  EXPECT_EQ(titel(gesicht.urteile[2].thema), "Überholen (KVR Regel 13, § 23 SeeSchStrO)");
+
+  // Named again, the items keep their origin.
+  const Herkunft nochmal[] = {{6, 3}, {6, 2}};
+  gesicht.antworten = {2, 2};
+  gesicht.gelesen = 0;
+  gesicht.urteile.clear();
+  Uebung(nochmal).run(gesicht);
+  ASSERT_EQ(gesicht.urteile.size(), 2u);
+  EXPECT_EQ(gesicht.urteile[0].nummer, 3);
+  EXPECT_EQ(gesicht.urteile[0].bewertung, B::richtig);
+  EXPECT_EQ(gesicht.urteile[1].nummer, 2);
+  EXPECT_FALSE(gesicht.urteile[1].wiederholung);
+}
+
 // Every new item answered wrongly, every repeat rightly: each comes back
 // three new items later or at the end. The score counts first answers, by
 // the topic of the rule that decided each, against the pass mark, and names

@@ -19,6 +19,7 @@ constexpr std::string_view kHilfe[] = {
     "Invocation: ausweichregeln",
     "        ausweichregeln --uebung [--anzahl N] [--seed S]",
     "        ausweichregeln --uebung [--anzahl N] --seed S --bild K",
+    "        ausweichregeln --uebung --lagen S:K[,S:K...]",
     "        ausweichregeln --help | --version",
     "",
     "Ohne Argumente beraet das Programm: es fragt nach dem eigenen",
@@ -34,6 +35,8 @@ constexpr std::string_view kHilfe[] = {
     "  --seed S      gleiche Zahl S, gleiche Begegnungen (ab 0)",
     "  --bild K      nur das Bild der Lage K als SVG ausgeben: von",
     "                oben, bei Tag, ohne Urteil (ein Arbeitsblatt)",
+    "  --lagen S:K,...  nur diese Lagen ueben: je Lage K der Uebung",
+    "                mit --seed S (bis zu 100)",
     "  -h, --help    diese Hilfe",
     "  --version     die Version",
     "",
@@ -148,6 +151,34 @@ bool lies_zahl(const NumberOption& option, Argumente args, std::size_t& i,
   return true;
 }
 
+/// The items of --lagen: "S:K" pairs joined by commas, the seed S of a
+/// draw and the number K of an item in it.
+bool lies_lagen(Argumente args, std::size_t& i, Invocation& a) {
+  std::string_view wert;
+  if (!wert_von(args[i], args, i, wert)) {
+    a = fehler("--lagen braucht Lagen wie 42:3,42:7");
+    return false;
+  }
+  const std::string_view ganz = wert;
+  while (true) {
+    const std::string_view lage = wert.substr(0, wert.find(','));
+    const std::size_t doppelpunkt = lage.find(':');
+    std::uint64_t seed = 0;
+    std::uint64_t nummer = 0;
+    const bool gut = doppelpunkt != std::string_view::npos &&
+                     zahl(lage.substr(0, doppelpunkt), seed) &&
+                     zahl(lage.substr(doppelpunkt + 1), nummer) && nummer >= 1 &&
+                     nummer <= kMaxLagen && a.lagen_anzahl < a.lagen.size();
+    if (!gut) {
+      a = fehler("--lagen braucht bis zu 100 Lagen wie 42:3,42:7, nicht", ganz);
+      return false;
+    }
+    a.lagen[a.lagen_anzahl++] = {seed, static_cast<int>(nummer)};
+    if (lage.size() == wert.size()) return true;
+    wert.remove_prefix(lage.size() + 1);
+  }
+}
+
 /// --bild names an item of the draw that the seed repeats.
 Invocation bild_pruefen(const Invocation& a) {
   if (!a.mit_seed) return fehler("--bild braucht --seed");
@@ -179,13 +210,21 @@ Invocation read_invocation(Argumente args) {
       a.art = Invocation::Art::ueben;
       continue;
     }
+    if (arg == "--lagen" || arg.starts_with("--lagen=")) {
+      if (!lies_lagen(args, i, a)) return a;
+      nur_uebung = true;
+      continue;
+    }
     const NumberOption* option = zahloption(arg);
     if (option == nullptr) return unbekannt(arg);
     if (!lies_zahl(*option, args, i, a)) return a;
     nur_uebung = true;
   }
   if (nur_uebung && a.art != Invocation::Art::ueben) {
-    return fehler("--anzahl, --seed und --bild gelten nur mit --uebung");
+    return fehler("--anzahl, --seed, --bild und --lagen gelten nur mit --uebung");
+  }
+  if (a.lagen_anzahl > 0 && (a.mit_seed || a.bild > 0 || a.anzahl != 10)) {
+    return fehler("--lagen gilt ohne --anzahl, --seed und --bild");
   }
   return a.bild == 0 ? a : bild_pruefen(a);
 }
@@ -204,6 +243,9 @@ int ausweichregeln(Argumente args, Terminal& terminal, std::uint64_t zufall) {
       return kStatusQuit;
     case Invocation::Art::ueben:
       if (a.bild > 0) return write_worksheet(terminal, a.anzahl, a.seed, a.bild);
+      if (a.lagen_anzahl > 0) {
+        return run_training(terminal, std::span(a.lagen.data(), a.lagen_anzahl));
+      }
       return run_training(terminal, a.anzahl, a.mit_seed ? a.seed : zufall);
     case Invocation::Art::beraten:
       break;

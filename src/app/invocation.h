@@ -1,11 +1,14 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
 #include "console/terminal.h"
 #include "core/line_builder.h"
+#include "training/ziehung.h"
 
 namespace ausweich {
 
@@ -16,7 +19,9 @@ struct Invocation {
   int anzahl = 10;  // encounters of a training run
   bool mit_seed = false;
   std::uint64_t seed = 0;
-  int bild = 0;        // with --bild: the item whose picture alone is written
+  int bild = 0;  // with --bild: the item whose picture alone is written
+  std::array<Herkunft, kMaxLagen> lagen{};  // with --lagen: the items named
+  std::size_t lagen_anzahl = 0;
   LineBuilder fehler;  // for Art::fehler: the line for standard error
 };
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "console/terminal.h"
+#include "training/ziehung.h"
 
 namespace ausweich {
 
@@ -11,5 +13,9 @@ namespace ausweich {
 /// The end of input and an interrupt end it as they end the advisor, after
 /// the score so far. Returns the exit status.
 int run_training(Terminal& terminal, int anzahl, std::uint64_t seed);
+
+/// The same with the items that `lagen` name, each by the seed of its draw
+/// and its number there.
+int run_training(Terminal& terminal, std::span<const Herkunft> lagen);
 
 }  // namespace ausweich

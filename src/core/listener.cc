@@ -38,6 +38,9 @@ void Listeners::assume(std::string_view satz) {
 void Listeners::vorlage(std::span<const Angabe> angaben, Peilung peilung) {
   an_alle([&](Listener& l) { l.vorlage(angaben, peilung); });
 }
+void Listeners::judged(const Beurteilung& b) {
+  an_alle([&](Listener& l) { l.judged(b); });
+}
 void Listeners::asking(const Frage& f, Code vorschlag) {
   an_alle([&](Listener& l) { l.asking(f, vorschlag); });
 }

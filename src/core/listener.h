@@ -42,6 +42,21 @@ struct Pause {
   std::span<const std::string_view> text;
 };
 
+/// A training item answered: how the answer stands, the class chosen and
+/// the class the feedback names as right (the chosen one where it is), the
+/// topic the answer counts under, and the item itself, as the seed of its
+/// draw and its number there (the same item comes back for them), asked anew
+/// or as a repeat.
+struct Beurteilung {
+  Bewertung bewertung;
+  Klasse gewaehlt;
+  Klasse richtig;
+  Thema thema;
+  std::uint64_t seed;
+  int nummer;
+  bool wiederholung;
+};
+
 /// What the analyses and the training tell a face, one event at a time, in
 /// the order they happen: the lines they write, what they decide, and what
 /// is asked and answered. Every face that shows or keeps something of a run
@@ -91,6 +106,9 @@ class Listener {
   /// has answered, the duty that decides it follows as the verdict and every
   /// other duty whose class counts as right as a duty.
   virtual void vorlage(std::span<const Angabe>, Peilung) {}
+  /// The learner's answer to a training item, judged, before the feedback's
+  /// lines.
+  virtual void judged(const Beurteilung&) {}
 
   // --- What is asked and answered ----------------------------------------------
 
@@ -123,6 +141,7 @@ class Listeners final : public Listener {
   void states(Klasse k) override;
   void assume(std::string_view satz) override;
   void vorlage(std::span<const Angabe> angaben, Peilung peilung) override;
+  void judged(const Beurteilung& b) override;
   void asking(const Frage& f, Code vorschlag) override;
   void answered(const Frage& f, Code code) override;
   void waiting(const Pause& p) override;

@@ -69,6 +69,15 @@ inline Klasse klasse(const Pflicht& p) {
   return Klasse::keine;
 }
 
+/// How a learner's answer stands against the law.
+enum class Bewertung : std::uint8_t {
+  richtig,
+  /// The duty named is weaker than the vessel's: she must not impede where
+  /// she must even give way. Counts as not right.
+  teilweise_richtig,
+  falsch,
+};
+
 /// The words of a class; empty for none.
 constexpr std::string_view in_worten(Klasse k) {
   return k == Klasse::keine ? std::string_view{}

@@ -10,15 +10,6 @@
 
 namespace ausweich {
 
-/// How a learner's answer stands against the law.
-enum class Bewertung : std::uint8_t {
-  richtig,
-  /// The duty named is weaker than the vessel's: she must not impede where
-  /// she must even give way. Counts as not right.
-  teilweise_richtig,
-  falsch,
-};
-
 /// What the law says of one encounter, from the duties its analysis
 /// reported: the classes that are right, the one that decides, the partly
 /// right ones. The analysis's verdict and duties are the law's (the rule book

@@ -144,6 +144,13 @@ void nachspielen(Dialogue& d, const Begegnung& b) {
 Uebung::Uebung(int anzahl, std::uint64_t seed) : seed_(seed) {
   Random zufall(seed);
   ziehung_ = ziehe(anzahl, zufall);
+  for (std::size_t i = 0; i < ziehung_.anzahl; ++i) {
+    herkunft_[i] = {seed, static_cast<int>(i) + 1};
+  }
+}
+
+Uebung::Uebung(std::span<const Herkunft> lagen) : ausgewaehlt_(true) {
+  ziehung_ = ziehe(lagen, herkunft_);
 }
 
 void Uebung::einleitung(Dialogue& d) const {
@@ -156,11 +163,18 @@ void Uebung::einleitung(Dialogue& d) const {
   d.say(Zeilenart::text, "kommen einmal wieder.");
   d.say(Zeilenart::text, "Bestanden ist die Übung mit mindestens 80 % richtigen");
   d.say(Zeilenart::text, "ersten Antworten.");
-  d.say(Zeilenart::text,
-        (LineBuilder() << "Übung Nr. " << seed_ << " – mit derselben Nummer kommen")
-            .text());
-  d.say(Zeilenart::text,
-        (LineBuilder() << "dieselben " << ziehung_.anzahl << " Lagen.").text());
+  if (ausgewaehlt_) {
+    d.say(Zeilenart::text,
+          (LineBuilder() << "Diese Übung stellt " << ziehung_.anzahl << " ausgewählte")
+              .text());
+    d.say(Zeilenart::text, "Lagen früherer Übungen noch einmal.");
+  } else {
+    d.say(Zeilenart::text,
+          (LineBuilder() << "Übung Nr. " << seed_ << " – mit derselben Nummer kommen")
+              .text());
+    d.say(Zeilenart::text,
+          (LineBuilder() << "dieselben " << ziehung_.anzahl << " Lagen.").text());
+  }
   d.block(textblock<kStrich>());
   d.say(Zeilenart::text, "Ohne jede Gewähr, mit Vorsicht zu gebrauchen.");
 }
@@ -204,7 +218,7 @@ bool Uebung::stelle(Dialogue& d, std::size_t lage, bool wiederholung) {
   const Code antwort = d.choose(kWasGilt);
   if (antwort == 0) return false;
   a.aufloesen(d.listener());
-  auswerten(lage, wiederholung, a, antwort);
+  d.listener().judged(auswerten(lage, wiederholung, a, antwort));
   d.empty();
   urteil(d, a, antwort);
   gruende(d, a);
@@ -218,18 +232,28 @@ bool Uebung::stelle(Dialogue& d, std::size_t lage, bool wiederholung) {
   return true;
 }
 
-void Uebung::auswerten(std::size_t lage, bool wiederholung, const Aufgabe& a,
-                       Code antwort) {
-  const Pflicht* genannt = a.loesung().pflicht(antwort);
+Beurteilung Uebung::auswerten(std::size_t lage, bool wiederholung, const Aufgabe& a,
+                              Code antwort) {
+  const Loesung& l = a.loesung();
+  const Bewertung bewertung = l.bewerte(antwort);
+  const Pflicht* genannt = l.pflicht(antwort);
   const bool richtig = genannt != nullptr;
+  const Pflicht& angerechnet = richtig ? *genannt : a.entscheidung();
+  const Pflicht* staerker = l.staerker(antwort);
+  const Pflicht& gemeint =
+      bewertung == Bewertung::teilweise_richtig && staerker != nullptr ? *staerker
+                                                                       : angerechnet;
+  const Thema thema = eintrag(angerechnet.regel).thema;
   if (wiederholung) {
     wertung_.wiederholung(richtig);
-    return;
+  } else {
+    ++neue_;
+    wertung_.erste_antwort(lage, thema, richtig);
+    if (!richtig) wiederholungen_[wiederholungen_anzahl_++] = {lage, neue_ + kAbstand};
   }
-  ++neue_;
-  const Pflicht& angerechnet = richtig ? *genannt : a.entscheidung();
-  wertung_.erste_antwort(lage, eintrag(angerechnet.regel).thema, richtig);
-  if (!richtig) wiederholungen_[wiederholungen_anzahl_++] = {lage, neue_ + kAbstand};
+  return {bewertung,   static_cast<Klasse>(antwort), klasse(gemeint),
+          thema,       herkunft_[lage].seed,         herkunft_[lage].nummer,
+          wiederholung};
 }
 
 void Uebung::ergebnis(Dialogue& d) const {

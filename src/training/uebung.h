@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "core/dialogue.h"
 #include "training/wertung.h"
@@ -20,6 +21,9 @@ class Aufgabe;
 class Uebung {
  public:
   Uebung(int anzahl, std::uint64_t seed);
+  /// A training of the items that `lagen` name (see `ziehe`), such as those
+  /// a learner answered wrongly before.
+  explicit Uebung(std::span<const Herkunft> lagen);
 
   /// Runs the training until every item is answered or the learner ends it
   /// with 0.
@@ -37,11 +41,15 @@ class Uebung {
   void einleitung(Dialogue& d) const;
   /// Asks item `lage`, new or as a repeat; false when the learner ended.
   bool stelle(Dialogue& d, std::size_t lage, bool wiederholung);
-  void auswerten(std::size_t lage, bool wiederholung, const Aufgabe& a, Code antwort);
+  /// Counts the answer to item `lage` and says how it stands.
+  Beurteilung auswerten(std::size_t lage, bool wiederholung, const Aufgabe& a,
+                        Code antwort);
 
-  std::uint64_t seed_;
+  std::uint64_t seed_ = 0;
+  bool ausgewaehlt_ = false;  // the items were named, not drawn
   Ziehung ziehung_;
-  std::size_t neue_ = 0;  // new items answered
+  std::array<Herkunft, kMaxLagen> herkunft_{};  // where each item comes from
+  std::size_t neue_ = 0;                        // new items answered
   std::array<Wiederholung, kMaxLagen> wiederholungen_{};
   std::size_t erste_wiederholung_ = 0;
   std::size_t wiederholungen_anzahl_ = 0;

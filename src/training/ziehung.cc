@@ -1,5 +1,6 @@
 #include "training/ziehung.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ausweich {
@@ -174,6 +175,41 @@ Ziehung ziehe(int anzahl, Random& zufall) {
   ziehung.anzahl = plan.wahl().size();
   Collector sammler(plan.wahl(), ziehung);
   jede_begegnung(sammler);
+  return ziehung;
+}
+
+Ziehung ziehe(std::span<const Herkunft> lagen,
+              std::array<Herkunft, kMaxLagen>& herkunft) {
+  const std::size_t n = std::min(lagen.size(), static_cast<std::size_t>(kMaxLagen));
+  std::array<Begegnung, kMaxLagen> gefunden{};
+  std::array<bool, kMaxLagen> da{};
+  std::array<bool, kMaxLagen> gezogen{};
+  // One draw per seed, as far as the highest number asked of it.
+  for (std::size_t i = 0; i < n; ++i) {
+    if (gezogen[i]) continue;
+    int hoechste = 0;
+    for (std::size_t j = i; j < n; ++j) {
+      if (lagen[j].seed == lagen[i].seed) hoechste = std::max(hoechste, lagen[j].nummer);
+    }
+    Random zufall(lagen[i].seed);
+    const Ziehung z = ziehe(hoechste, zufall);
+    for (std::size_t j = i; j < n; ++j) {
+      if (lagen[j].seed != lagen[i].seed) continue;
+      gezogen[j] = true;
+      const std::size_t k = static_cast<std::size_t>(lagen[j].nummer);
+      if (k < 1 || k > z.anzahl) continue;
+      gefunden[j] = z.lagen[k - 1];
+      da[j] = true;
+    }
+  }
+  Ziehung ziehung;
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::span<const Herkunft> schon(herkunft.data(), ziehung.anzahl);
+    if (!da[i] || std::find(schon.begin(), schon.end(), lagen[i]) != schon.end())
+      continue;
+    herkunft[ziehung.anzahl] = lagen[i];
+    ziehung.lagen[ziehung.anzahl++] = gefunden[i];
+  }
   return ziehung;
 }
 

@@ -35,6 +35,15 @@ struct Ziehung {
   std::span<const Begegnung> begegnungen() const { return {lagen.data(), anzahl}; }
 };
 
+/// Where a training item comes from: the seed of its draw and its number
+/// there, from 1. The same seed and number give the same item, however many
+/// items the draw has.
+struct Herkunft {
+  std::uint64_t seed = 0;
+  int nummer = 0;
+  friend bool operator==(const Herkunft&, const Herkunft&) = default;
+};
+
 /// The groups of deciding rules that a draw mixes, as the licence exams
 /// weigh them, and how many items of each round of the mix each group gets.
 struct Gruppe {
@@ -53,5 +62,10 @@ std::size_t gruppe(Regel r);
 /// and within a group the encounter is drawn at random; a group with nothing
 /// left gives its turn to the others.
 Ziehung ziehe(int anzahl, Random& zufall);
+
+/// The items that `lagen` name (at most kMaxLagen), in their order, each
+/// once; a number beyond what its draw holds is left out. `herkunft` gets the
+/// origin of each item taken, in the same places.
+Ziehung ziehe(std::span<const Herkunft> lagen, std::array<Herkunft, kMaxLagen>& herkunft);
 
 }  // namespace ausweich

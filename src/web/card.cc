@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "core/digits.h"
+
 namespace ausweich {
 namespace {
 
@@ -82,6 +84,7 @@ Card::Card(const Angaben& angaben)
       urteil_(urteil_puffer_.data(), kUrteil),
       annahmen_(annahmen_puffer_.data(), kKlein),
       genommen_(genommen_puffer_.data(), kKlein),
+      bewertung_(bewertung_puffer_.data(), kKlein),
       karte_(karte_puffer_.data(), kKarte) {}
 
 void Card::line(std::string_view text) {
@@ -159,6 +162,21 @@ void Card::assume(std::string_view satz) {
   anhaengen(annahmen_, [satz](JsonText& j) { j.string(satz); });
 }
 
+void Card::judged(const Beurteilung& b) {
+  constexpr std::string_view kErgebnis[] = {"richtig", "teilweise_richtig", "falsch"};
+  bewertung_.clear();
+  bewertung_.raw("{\"ergebnis\":")
+      .string(kErgebnis[static_cast<std::size_t>(b.bewertung)]);
+  bewertung_.raw(",\"wahl\":").string(in_worten(b.gewaehlt));
+  bewertung_.raw(",\"richtig\":").string(in_worten(b.richtig));
+  bewertung_.raw(",\"thema\":").string(titel(b.thema));
+  // The seed as text: a JavaScript number does not hold every 64-bit one.
+  bewertung_.raw(",\"seed\":").string(Digits(b.seed).text());
+  bewertung_.raw(",\"lage\":").number(b.nummer);
+  bewertung_.raw(",\"wiederholung\":").raw(b.wiederholung ? "true" : "false").raw("}");
+  bewertung_.commit(0);
+}
+
 void Card::write_duty(JsonText& j, const Pflicht& p) {
   const Klasse k = klasse(p);
   const Eintrag& e = eintrag(p.regel);
@@ -186,9 +204,9 @@ std::string_view Card::last(int status) {
 }
 
 /// The pictures of the encounter so far, by day and by night; none before
-/// the first answer of an analysis.
+/// B's type is known, when there is little more to see than A.
 void Card::pictures() {
-  if (angaben_.code(&Situation::ka1) == 0) return;
+  if (angaben_.code(&Situation::kb1) == 0) return;
   const Bilder tag = zeichne(angaben_, Tageszeit::tag, tag_);
   const Bilder nacht = zeichne(angaben_, Tageszeit::nacht, nacht_);
   karte_.whole([&](JsonText& j) {
@@ -241,6 +259,7 @@ void Card::field(std::string_view name, const JsonText& value) {
 
 void Card::finish() {
   field("genommen", genommen_);
+  field("bewertung", bewertung_);
   list("zeilen", zeilen_);
   list("tafel", tafel_);
   list("pflichten", pflichten_);
@@ -252,7 +271,7 @@ void Card::finish() {
   pictures();
   karte_.close('}');
   for (JsonText* teil :
-       {&zeilen_, &tafel_, &pflichten_, &urteil_, &annahmen_, &genommen_}) {
+       {&zeilen_, &tafel_, &pflichten_, &urteil_, &annahmen_, &genommen_, &bewertung_}) {
     teil->clear();
   }
   bereit_ = true;

@@ -22,6 +22,9 @@ namespace ausweich {
 ///    "pause":{"halt":"titel", "titel":..., "text":[...]},      (pause)
 ///    "status":0,                                               (ende)
 ///    "genommen":{"titel":..., "code":2, "knopf":...},  the answer taken last
+///    "bewertung":{"ergebnis":"falsch", "wahl":..., "richtig":..., "thema":...,
+///                 "seed":"42", "lage":3, "wiederholung":false},
+///                          a training item's answer judged (see Beurteilung)
 ///    "zeilen":[line, "", {"art":"grund","text":...}, ...],  the screen's lines
 ///    "tafel":[...],        the lines of a fixed screen (title, info, end)
 ///    "pflichten":[duty, ...], "urteil":duty, "annahmen":[...],
@@ -32,7 +35,7 @@ namespace ausweich {
 /// analysis tell it (the collector `angaben`, which listens beside the card),
 /// by day and by night: the view from above and what A's lookout sees of B
 /// (empty where B's aspect is open), as SVG, and what they show in words.
-/// There are none before the first answer of an analysis.
+/// There are none before B's type is known.
 ///
 /// A duty is {"gebot", "schiff", "klasse", "worte", "regel", "stelle",
 /// "grund"}: what it asks, whom it binds, its class and the class in words
@@ -56,6 +59,7 @@ class Card final : public Listener {
   void duty(const Pflicht& p) override;
   void verdict(const Pflicht& p) override;
   void assume(std::string_view satz) override;
+  void judged(const Beurteilung& b) override;
 
   /// The card that ends at the read about to begin, once; empty when it has
   /// been taken (a question asked again after a refused answer).
@@ -84,7 +88,7 @@ class Card final : public Listener {
   /// the escapes of their quotes.
   static constexpr std::size_t kBilder = 2 * sizeof(Bildpuffer) + 8192;
   static constexpr std::size_t kKarte =
-      kZeilen + kTafel + kPflichten + kUrteil + 2 * kKlein + kBilder + 4096;
+      kZeilen + kTafel + kPflichten + kUrteil + 3 * kKlein + kBilder + 4096;
 
   const Angaben& angaben_;  // what this analysis has told so far
   std::array<char, kZeilen + 1> zeilen_puffer_;
@@ -93,6 +97,7 @@ class Card final : public Listener {
   std::array<char, kUrteil + 1> urteil_puffer_;
   std::array<char, kKlein + 1> annahmen_puffer_;
   std::array<char, kKlein + 1> genommen_puffer_;
+  std::array<char, kKlein + 1> bewertung_puffer_;
   std::array<char, kKarte + 1> karte_puffer_;
   JsonText zeilen_;
   JsonText tafel_;
@@ -100,6 +105,7 @@ class Card final : public Listener {
   JsonText urteil_;
   JsonText annahmen_;
   JsonText genommen_;
+  JsonText bewertung_;
   JsonText karte_;
   bool bereit_ = false;  // a card waits to be taken
   Bildpuffer tag_;
