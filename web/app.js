@@ -13,8 +13,14 @@
 // mode (the program's option --uebung).
 //
 // The address: the words `ueben`, `seed=S`, `anzahl=N` (the training and its
-// draw), `text` (the text view) and `antworten=R,R,...` (the advisor's
+// draw), `lagen=S:K,...` (a training of named items: item K of the draw for
+// seed S), `text` (the text view) and `antworten=R,R,...` (the advisor's
 // replies, digits or empty), in any order, joined by "&".
+//
+// The training's first answers are kept in the browser's storage, on this
+// device only, for 30 days: the "Fortschritt" view counts them by topic, and
+// "Fehler üben" trains the items answered wrongly again, by their draw and
+// number, until each is answered right.
 //
 // The current run is exposed as window.ausweich: transcript (all that the
 // program wrote to standard output), diagnostics (standard error), status
@@ -38,6 +44,9 @@
   const viewButton = $('ansicht');
   const back = $('zurueck');
   const note = $('hinweis');
+  const progressView = $('fortschritt');
+  const progressButton = $('fortschritt-zeigen');
+  const more = $('mehr');
 
   // Lines kept on the screen for scrolling back; older ones are dropped.
   const SCROLLBACK = 2000;
@@ -118,7 +127,7 @@
   // that are not digits or empty, or too many, of which it replays none.
   function fromAddress(hash) {
     const wanted = {
-      training: false, seed: null, count: null, text: false, replies: [], refused: '',
+      training: false, seed: null, count: null, items: null, text: false, replies: [], refused: '',
     };
     for (const word of hash.replace(/^#/, '').split('&')) {
       const at = word.indexOf('=');
@@ -132,6 +141,9 @@
       else if (name === 'text' && value === null) wanted.text = true;
       else if (name === 'seed' && digits && BigInt(value) <= 18446744073709551615n) wanted.seed = value;
       else if (name === 'anzahl' && number >= 1 && number <= 100) wanted.count = value;
+      else if (name === 'lagen' && /^[0-9]{1,20}:[0-9]{1,3}(,[0-9]{1,20}:[0-9]{1,3}){0,99}$/.test(value || '')) {
+        wanted.items = value;
+      }
       else if (name === 'antworten' && value !== null) {
         const replies = value.split(',');
         if (replies.length > MOST_REPLIES) {
@@ -155,13 +167,17 @@
   function readAddress() {
     Object.assign(state, fromAddress(location.hash));
     if (state.training) state.replies = [];
-    if (state.training && state.seed === null) drawSeed();
+    if (!state.training) state.items = null;
+    // A seed that the address names stays for "Neue Übung"; a drawn one not.
+    state.seedNamed = state.seed !== null;
+    if (state.training && state.seed === null && state.items === null) drawSeed();
     say(state.refused);
   }
 
   function args() {
     if (!state.training) return [];
     const list = ['--uebung'];
+    if (state.items !== null) return [...list, '--lagen', state.items];
     if (state.seed !== null) list.push('--seed', state.seed);
     if (state.count !== null) list.push('--anzahl', state.count);
     return list;
@@ -174,7 +190,9 @@
 
   function writeAddress() {
     const words = [];
-    if (state.training) {
+    if (state.training && state.items !== null) {
+      words.push('ueben', 'lagen=' + state.items);
+    } else if (state.training) {
       words.push('ueben', 'seed=' + state.seed);
       if (state.count !== null) words.push('anzahl=' + state.count);
     }
@@ -191,8 +209,149 @@
 
   // --- One run of the program ------------------------------------------------
 
+  // --- The progress, kept on this device ------------------------------------
+
+  const STORE = 'ausweichregeln.fortschritt';
+  const KEEP = 30 * 24 * 60 * 60 * 1000;
+  // The topics of the training, in the order of its score.
+  const TOPICS = [
+    'Verantwortlichkeiten der Fahrzeuge untereinander (KVR Regel 18)',
+    'Segelfahrzeuge untereinander (KVR Regel 12)',
+    'Maschinenfahrzeuge untereinander (KVR Regeln 14 und 15)',
+    'Überholen (KVR Regel 13, § 23 SeeSchStrO)',
+    'Verminderte Sicht (KVR Regel 19)',
+    'Enges Fahrwasser (KVR Regel 9)',
+    'Verkehrstrennungsgebiete (KVR Regel 10)',
+    'Vorfahrt im Fahrwasser (§ 25 SeeSchStrO)',
+    'Rechtsfahrgebot und Begegnen im Fahrwasser (KVR Regel 9 a), § 24 SeeSchStrO)',
+  ];
+
+  // The first answers of the last 30 days, {t, thema, richtig}, and the items
+  // answered wrongly and not yet right again, {seed, lage}; where the browser
+  // keeps nothing, an empty record.
+  function loadProgress() {
+    let kept = null;
+    try {
+      kept = JSON.parse(localStorage.getItem(STORE));
+    } catch (error) {
+      kept = null;
+    }
+    const since = Date.now() - KEEP;
+    const answers = Array.isArray(kept && kept.antworten) ? kept.antworten : [];
+    const wrong = Array.isArray(kept && kept.fehler) ? kept.fehler : [];
+    return {
+      antworten: answers.filter((a) => a && a.t >= since && typeof a.thema === 'string'),
+      fehler: wrong.filter((f) => f && /^[0-9]{1,20}$/.test(f.seed) && f.lage >= 1 && f.lage <= 100).slice(-100),
+    };
+  }
+
+  function saveProgress(p) {
+    try {
+      localStorage.setItem(STORE, JSON.stringify(p));
+    } catch (error) {
+      // Storage full or forbidden: the progress is not kept.
+    }
+  }
+
+  // A training answer judged: a first answer counts; a wrong one puts its
+  // item on the list to practise, a right one takes it off.
+  function judged(b) {
+    if (b.wiederholung) return;
+    const p = loadProgress();
+    p.antworten.push({ t: Date.now(), thema: b.thema, richtig: b.ergebnis === 'richtig' });
+    p.fehler = p.fehler.filter((f) => f.seed !== b.seed || f.lage !== b.lage);
+    if (b.ergebnis !== 'richtig') p.fehler.push({ seed: b.seed, lage: b.lage });
+    saveProgress(p);
+    if (!progressView.hidden) showProgress();
+  }
+
+  function showProgress() {
+    const p = loadProgress();
+    const list = $('fortschritt-liste');
+    list.textContent = '';
+    const topics = TOPICS.concat(p.antworten.map((a) => a.thema).filter((t) => !TOPICS.includes(t)));
+    for (const topic of new Set(topics)) {
+      const answers = p.antworten.filter((a) => a.thema === topic);
+      const right = answers.filter((a) => a.richtig).length;
+      const item = document.createElement('li');
+      const name = document.createElement('span');
+      name.className = 'thema';
+      name.textContent = topic;
+      item.append(name, ': ' + (answers.length ? `${right} von ${answers.length} richtig` : 'noch nichts beantwortet'));
+      list.append(item);
+    }
+    const practise = $('fehler-ueben');
+    practise.textContent = `Fehler üben (${p.fehler.length})`;
+    practise.disabled = p.fehler.length === 0;
+  }
+
+  $('fehler-ueben').addEventListener('click', () => {
+    const p = loadProgress();
+    if (!p.fehler.length) return;
+    state.training = true;
+    state.items = p.fehler.map((f) => f.seed + ':' + f.lage).join(',');
+    state.seed = null;
+    state.count = null;
+    state.seedNamed = false;
+    showView('karte');
+    current = null;
+    say('');
+    startAfresh([]);
+    writeAddress();
+  });
+
+  $('fortschritt-loeschen').addEventListener('click', () => {
+    try {
+      localStorage.removeItem(STORE);
+    } catch (error) {
+      // Nothing kept.
+    }
+    showProgress();
+    say('Fortschritt gelöscht.');
+  });
+
+  // --- The title and the information ----------------------------------------
+
+  const intro = new Map();  // the program's title and information screens, as shown
+  function heardIntro(titel, texte) {
+    intro.set(titel, texte);
+  }
+
+  $('info-zeigen').addEventListener('click', () => {
+    const box = $('info-text');
+    box.textContent = '';
+    for (const [titel, texte] of intro) {
+      const h = document.createElement('h3');
+      h.textContent = titel;
+      box.append(h);
+      for (const t of texte) {
+        const p = document.createElement('p');
+        p.textContent = t;
+        box.append(p);
+      }
+    }
+    more.open = false;
+    $('info').showModal();
+  });
+
+  // Where the browser offers to install the page as an app: a quiet button.
+  let installPrompt = null;
+  window.addEventListener('beforeinstallprompt', (event) => {
+    event.preventDefault();
+    installPrompt = event;
+    $('installieren').hidden = false;
+  });
+  $('installieren').addEventListener('click', async () => {
+    if (!installPrompt) return;
+    more.open = false;
+    installPrompt.prompt();
+    await installPrompt.userChoice.catch(() => null);
+    installPrompt = null;
+    $('installieren').hidden = true;
+  });
+
   let current = null;
-  const cards = window.ausweichKarten(cardView, (line) => enter(line));
+  const cards = window.ausweichKarten(cardView, (line) => enter(line), { judged, intro: heardIntro });
 
   // Starts the program; `replay` are replies handed over one per read, each
   // when the program asks, as though typed then.
@@ -202,6 +361,8 @@
     Object.defineProperty(run, 'training', { value: state.training });
     const typed = [];    // lines typed and not yet read, as bytes
     const replies = [];  // every line handed over, as typed
+    const intros = [];   // for each of them, whether it went on from a title or information screen
+    let atIntro = false; // the program reads at such a screen
     const queued = replay.slice();
     let rest = null;     // what a read left of a line longer than it could take
     let midLine = false; // the last read ended inside a line
@@ -216,6 +377,7 @@
         const line = queued.shift();
         show(line + '\n', true);
         replies.push(line);
+        intros.push(atIntro);
         piece = encoder.encode(line + '\n');
       }
       if (!piece) {
@@ -252,6 +414,7 @@
         } catch (error) {
           return;  // the text view still shows the screen
         }
+        atIntro = k.art === 'pause' && (k.pause.halt === 'titel' || k.pause.halt === 'info');
         cards.receive(k);
       },
       read(size) {
@@ -273,12 +436,16 @@
     current = {
       run,
       replies,
+      intros,
       // A line as the user typed it; `lineEnd` false for Ctrl-D after text,
       // which hands over what is typed without a line end, as a terminal does.
       type(line, lineEnd) {
         const text = lineEnd ? line + '\n' : line;
         show(text, true);
-        if (lineEnd) replies.push(line);
+        if (lineEnd) {
+          replies.push(line);
+          intros.push(atIntro);
+        }
         typed.push(encoder.encode(text));
         hand();
       },
@@ -355,6 +522,7 @@
     const diagnostic = run.diagnostics.split('\n')[0];
     endDiagnostic.textContent = diagnostic;
     endDiagnostic.hidden = diagnostic === '';
+    restart.textContent = run.training ? 'Neue Übung' : 'Neu starten';
     endBox.hidden = false;
     reply.disabled = true;
     for (const button of keys.querySelectorAll('button')) button.disabled = true;
@@ -452,15 +620,19 @@
 
   document.addEventListener('keydown', (event) => {
     if (event.ctrlKey || event.altKey || event.metaKey) return;
-    if (textView.hidden) cardKey(event);
-    else textKey(event);
+    if (!cardView.hidden) cardKey(event);
+    else if (!textView.hidden) textKey(event);
   });
 
   // --- Back, share, the modes and the views ---------------------------------
 
+  // "Zurück" takes back the last reply, and with it the Enters at the title
+  // and information screens that followed it on the way to a new encounter.
   back.addEventListener('click', () => {
     if (!current || current.replies.length === 0 || state.training) return;
-    startAfresh(current.replies.slice(0, -1));
+    let n = current.replies.length;
+    while (n > 0 && current.intros[n - 1]) n -= 1;
+    startAfresh(current.replies.slice(0, Math.max(0, n - 1)));
   });
 
   function say(text) {
@@ -489,16 +661,46 @@
     }
   });
 
+  // One view at a time: the cards, the text, or the progress.
+  function showView(view) {
+    state.text = view === 'text';
+    progressView.hidden = view !== 'fortschritt';
+    progressButton.setAttribute('aria-pressed', String(view === 'fortschritt'));
+    showState();
+    cardView.hidden = view !== 'karte';
+  }
+
   function showState() {
     $('mode-beraten').setAttribute('aria-pressed', String(!state.training));
     $('mode-ueben').setAttribute('aria-pressed', String(state.training));
     viewButton.setAttribute('aria-pressed', String(state.text));
     textView.hidden = !state.text;
-    cardView.hidden = state.text;
+    cardView.hidden = state.text || !progressView.hidden;
     back.hidden = state.training;
   }
 
-  restart.addEventListener('click', () => startAfresh([]));
+  // "Neue Übung" draws anew, unless the address named the seed.
+  restart.addEventListener('click', () => {
+    if (state.training && !state.seedNamed) {
+      state.items = null;
+      drawSeed();
+      writeAddress();
+    }
+    startAfresh([]);
+  });
+
+  progressButton.addEventListener('click', () => {
+    more.open = false;
+    if (!progressView.hidden) {
+      showView('karte');
+      cards.shown();
+      cardView.querySelector('h2').focus();
+      return;
+    }
+    showProgress();
+    showView('fortschritt');
+    $('fortschritt-titel').focus();
+  });
 
   modes.addEventListener('click', (event) => {
     const button = event.target.closest('button');
@@ -506,7 +708,10 @@
     state.training = button.dataset.mode === 'ueben';
     state.seed = null;
     state.count = null;
+    state.items = null;
+    state.seedNamed = false;
     if (state.training) drawSeed();
+    if (!progressView.hidden) showView('karte');
     current = null;
     say('');
     startAfresh([]);
@@ -514,8 +719,8 @@
   });
 
   viewButton.addEventListener('click', () => {
-    state.text = !state.text;
-    showState();
+    more.open = false;
+    showView(state.text ? 'karte' : 'text');
     writeAddress();
     if (state.text) {
       scrollDown();
@@ -530,6 +735,7 @@
   // typed) starts its run as a reload would.
   window.addEventListener('hashchange', () => {
     readAddress();
+    showView(state.text ? 'text' : 'karte');
     startAfresh(state.replies);
   });
 

@@ -1,22 +1,29 @@
 // The card view of the web edition. The program hands the page a card, as
-// JSON, before every read (src/web/karte.h): the question with the labels of
+// JSON, before every read (src/web/card.h): the question with the labels of
 // its answers and the default it offers, or the screen that waits for Enter,
 // or the training's choice, and everything reported since the last read: the
 // advisor's lines, its duties and verdict, the assumptions, the training's
-// lines by kind. The page shows one card at a time, the newest once the
-// program waits; it never reads the screen's text.
+// lines by kind and the judgement of the learner's answer. The page shows one
+// card at a time, the newest once the program waits; it never reads the
+// screen's text.
 //
 // The pictures of the encounter come with the card, drawn by the program by
-// day and by night; one button turns both from day to night.
+// day and by night; they stand above the answers, and one button turns them
+// from day to night. After a training answer the judgement comes first: the
+// card's heading says whether it was right, then the right answer and why,
+// then the picture and the advisor's lines.
 //
-// window.ausweichKarten(root, answer) makes the view in `root`; `answer(line)`
-// hands a reply to the program. A card that shows a verdict while the
-// analysis goes on has a "Weiter" of its own (data-lokal) that shows the
-// question after it without a reply.
+// window.ausweichKarten(root, answer, hooks) makes the view in `root`;
+// `answer(line)` hands a reply to the program; `hooks.judged(bewertung)`
+// hears every training answer judged, `hooks.intro(titel, texte)` the title
+// and the information screens as they pass. A card that shows a verdict
+// while the analysis goes on has a "Weiter" of its own (data-lokal) that
+// shows the question after it without a reply. "Neue Begegnung" goes
+// straight to the first question: the title and the information screens
+// that the program shows before it are passed with Enter, unseen.
 'use strict';
 
-window.ausweichKarten = function (root, answer) {
-  const announcer = document.getElementById('ansage');
+window.ausweichKarten = function (root, answer, hooks) {
   let newest = null;    // the newest card, which the program has not yet waited at
   let waiting = null;   // the card the program waits at, not shown while the text view is on
   let answered = false; // a reply has gone from the card shown
@@ -24,6 +31,9 @@ window.ausweichKarten = function (root, answer) {
   let following = null; // the card whose question follows the verdict shown
   let night = false;    // the pictures by night
   let pictured = null;  // the card whose pictures are shown
+  let skip = 0;         // screens still to pass on the way to a new encounter
+  let lage = '';        // the training's item heading: "Lage 3 von 10"
+  let right = 0;        // the training's first answers that were right
 
   function el(tag, attributes, ...children) {
     const node = document.createElement(tag);
@@ -47,11 +57,39 @@ window.ausweichKarten = function (root, answer) {
   // A line of nothing but a frame's signs, which a card shows as a rule.
   const frame = /^ *([-=#*])\1{19,} *$/;
 
+  // What a screen reader says for the advisor's signs and short forms; the
+  // signs of a frame around a word it leaves out.
+  const spoken = [
+    [/[-=#*]{3,}/g, ''],
+    [/KVR#(\d+)/g, 'KVR Regel $1'],
+    [/(^|\s)# ?(\d+)/g, '$1Paragraf $2'],
+    [/\bFzg\b\.?/g, 'Fahrzeug'],
+    [/\bFW\b/g, 'Fahrwasser'],
+    [/\bVTG\b/g, 'Verkehrstrennungsgebiet'],
+    [/\bbzw\./g, 'beziehungsweise'],
+    [/\bz\.B\./g, 'zum Beispiel'],
+    [/\bAbs\./g, 'Absatz'],
+  ];
+
+  // A line of the advisor as it stands for the eye and, where its signs or
+  // short forms would be read out as they stand, in words for the ear.
+  function advisorLine(line) {
+    let said = line;
+    for (const [pattern, words] of spoken) said = said.replace(pattern, words);
+    said = said.replace(/\s+/g, ' ').trim();
+    if (said === line.trim()) return document.createTextNode(line);
+    const part = document.createDocumentFragment();
+    part.append(el('span', { 'aria-hidden': 'true', text: line }));
+    if (said) part.append(el('span', { class: 'unsichtbar', text: said }));
+    return part;
+  }
+
   // The lines of a card: the advisor's as they stand, in fixed-width type that
   // keeps its tables aligned, without the empty lines around them, their
   // frames as rules; the training's by their kind, its description as a
-  // list, its running text as one paragraph.
-  function lines(zeilen) {
+  // list, its running text as one paragraph. Lines of the kinds in `leave`
+  // are shown elsewhere on the card.
+  function lines(zeilen, leave) {
     const part = document.createDocumentFragment();
     let block = null;
     let list = null;
@@ -66,7 +104,7 @@ window.ausweichKarten = function (root, answer) {
           continue;
         }
         if (frame.test(line)) {
-          part.append(el('hr', { class: 'rahmen' }));
+          part.append(el('hr', { class: 'rahmen', 'aria-hidden': 'true' }));
           block = null;
           gap = 0;
           continue;
@@ -77,11 +115,12 @@ window.ausweichKarten = function (root, answer) {
         } else {
           block.append('\n'.repeat(gap + 1));
         }
-        block.append(line);
+        block.append(advisorLine(line));
         gap = 0;
         continue;
       }
       block = null;
+      if (leave && leave.includes(line.art)) continue;
       if (line.art === 'text' && text) {
         text.append(' ' + line.text);
         continue;
@@ -104,9 +143,9 @@ window.ausweichKarten = function (root, answer) {
   }
 
   // Duties beside the verdict, assumptions and the lines.
-  function content(k) {
+  function content(k, leave) {
     const part = document.createDocumentFragment();
-    if (k.pflichten.length) {
+    if (k.pflichten.length && !(leave && leave.includes('pflichten'))) {
       const list = el('ul', { class: 'pflichten' });
       for (const p of k.pflichten) {
         list.append(el('li', null, el('strong', { text: p.worte || p.regel }),
@@ -115,7 +154,7 @@ window.ausweichKarten = function (root, answer) {
       part.append(el('h3', { text: k.urteil ? 'Außerdem' : 'Pflichten' }), list);
     }
     for (const a of k.annahmen) part.append(el('p', { text: 'Angenommen: ' + a + '.' }));
-    part.append(lines(k.zeilen));
+    part.append(lines(k.zeilen, leave));
     if (k.gekuerzt) {
       part.append(el('p', {
         class: 'gekuerzt', text: 'Nicht alles passte auf diese Karte: die Textansicht zeigt es ganz.',
@@ -124,39 +163,68 @@ window.ausweichKarten = function (root, answer) {
     return part;
   }
 
-  // The view from above and what A's lookout sees of B, with what they show
-  // in words below them; the program's own SVG. None before the first answer.
-  function pictures(k) {
-    if (!k.bilder) return document.createDocumentFragment();
-    pictured = k;
-    const b = k.bilder[night ? 'nacht' : 'tag'];
-    const bild = el('div', { id: 'bild' });
-    bild.innerHTML = b.bild;
-    const figure = el('figure', { class: 'bilder' }, bild);
-    if (b.sicht) {
-      const sicht = el('div', { id: 'sicht' });
-      sicht.innerHTML = b.sicht;
-      figure.append(sicht);
+  // One picture: the program's SVG under a short name; its description is
+  // the words below the pictures, read once.
+  function picture(id, svg, name) {
+    const box = el('div', { id });
+    box.innerHTML = svg;
+    const image = box.firstElementChild;
+    if (image) {
+      const title = image.querySelector('title');
+      if (title) title.remove();
+      image.setAttribute('role', 'img');
+      image.setAttribute('aria-label', name);
     }
-    figure.append(el('figcaption', { text: b.text }));
+    return box;
+  }
+
+  // The view from above and what A's lookout sees of B, with what they show
+  // in words below them; none before B's type is known. Where the answers
+  // are still to be given, the words fold away.
+  function pictures(k, folded) {
+    if (!k.bilder) return document.createDocumentFragment();
+    pictured = { k, folded };
+    const b = k.bilder[night ? 'nacht' : 'tag'];
+    const group = el('div', { class: 'bilder', role: 'group', 'aria-label': 'Bilder der Begegnung' },
+      picture('bild', b.bild, night ? 'Die Begegnung von oben, nachts' : 'Die Begegnung von oben, am Tag'));
+    if (b.sicht) group.append(picture('sicht', b.sicht, 'Was der Ausguck von A von B sieht'));
+    const words = el('p', { class: 'bildtext', text: b.text });
     const toggle = el('button', {
       type: 'button', id: 'tag-nacht', class: 'tag-nacht', 'aria-pressed': String(night),
     }, 'Nachts');
-    return el('div', { class: 'bilder-rahmen' }, figure, toggle);
+    const frameOf = el('div', { class: 'bilder-rahmen' }, group);
+    if (folded) frameOf.append(el('details', { class: 'bildworte' }, el('summary', { text: 'Das Bild in Worten' }), words));
+    else frameOf.append(words);
+    frameOf.append(toggle);
+    return frameOf;
+  }
+
+  // The training's place: "Lage 3 von 10 · 2 richtig".
+  function progress() {
+    if (!lage) return null;
+    return el('p', { class: 'fortschritt', text: lage + ' · ' + right + ' richtig' });
   }
 
   function question(k, withContent) {
     const f = k.frage;
     const c = card(k.art, f.titel);
-    if (withContent) c.append(content(k));
+    const item = k.art === 'wahl';
+    // A training item: its facts, the picture, the answers; the training's
+    // introduction, on the first item, below them.
+    if (item) {
+      c.prepend(progress() || '');
+      c.append(lines(k.zeilen.filter((z) => typeof z === 'object' && z.art === 'beschreibung')));
+    }
+    c.append(pictures(k, true));
+    if (withContent && !item) c.append(content(k));
     const list = el('ul', { class: 'antworten' });
     for (const a of f.antworten) {
-      const suggested = a.code === f.vorschlag;
+      const kept = a.code === f.vorschlag;
       const b = button(String(a.code), el('span', { class: 'nr', 'aria-hidden': 'true', text: a.code }),
-        { 'aria-keyshortcuts': String(a.code), class: suggested ? 'vorschlag' : '' });
+        { 'aria-keyshortcuts': String(a.code), class: kept ? 'vorschlag' : '' });
       b.append(el('span', { class: 'knopf', text: a.knopf }));
       // The spaces keep the words apart in the button's name.
-      if (suggested) b.append(' ', el('span', { class: 'marke', text: 'Vorschlag' }));
+      if (kept) b.append(' ', el('span', { class: 'marke', text: 'wie zuletzt' }));
       list.append(el('li', null, b));
     }
     c.append(list);
@@ -165,26 +233,57 @@ window.ausweichKarten = function (root, answer) {
       const kept = f.antworten.find((a) => a.code === f.vorschlag);
       buttons.append(button('', 'Weiter ', { class: 'weiter', 'aria-keyshortcuts': 'Enter' }));
       buttons.lastChild.append(el('span', {
-        class: 'klein', text: kept ? 'mit „' + kept.knopf + '“' : 'mit der bisherigen Antwort',
+        class: 'klein', text: kept ? 'wie zuletzt: „' + kept.knopf + '“' : 'mit der bisherigen Antwort',
       }));
     }
     buttons.append(button('0', 'Ende', { class: 'ende', 'aria-keyshortcuts': '0' }));
-    c.append(buttons, pictures(k));
+    c.append(buttons);
+    if (withContent && item) c.append(content(k, ['lage', 'beschreibung']));
     return c;
   }
+
+  const disclaimer = 'Ohne Gewähr: Der Berater ersetzt weder die Regeln selbst noch gute ' +
+    'Seemannschaft; verantwortlich bleibt, wer das Schiff führt.';
 
   function pause(k) {
     const p = k.pause;
     const c = card('pause', p.titel);
     for (const text of p.text) c.append(el('p', { text }));
-    c.append(content(k), pictures(k));
+    if (p.halt === 'titel') c.append(el('p', { class: 'gewaehr', text: disclaimer }));
+    c.append(pictures(k, false), content(k));
     c.append(el('div', { class: 'knoepfe' }, onward(p.halt)));
     return c;
   }
 
   function onward(halt) {
-    return button('', halt === 'ende_der_analyse' ? 'Neue Begegnung' : 'Weiter',
-      { class: 'weiter', 'aria-keyshortcuts': 'Enter' });
+    const fresh = halt === 'ende_der_analyse';
+    return button('', fresh ? 'Neue Begegnung' : 'Weiter',
+      { class: 'weiter', 'aria-keyshortcuts': 'Enter', ...(fresh ? { 'data-neu': '' } : {}) });
+  }
+
+  // A training answer judged: whether it was right first, with a mark beside
+  // the words, then the right answer and why, the picture, and the advisor's
+  // own lines below.
+  function feedback(k) {
+    const b = k.bewertung;
+    const mark = { richtig: '✓', teilweise_richtig: '◐', falsch: '✗' }[b.ergebnis];
+    const words = {
+      richtig: 'Richtig',
+      teilweise_richtig: 'Teilweise richtig – Ihre Wahl: ' + b.wahl,
+      falsch: 'Falsch – Ihre Wahl: ' + b.wahl,
+    }[b.ergebnis];
+    const c = card('bewertung', '');
+    c.classList.add('bewertung-' + b.ergebnis);
+    c.querySelector('h2').append(el('span', { class: 'zeichen', 'aria-hidden': 'true', text: mark }), ' ' + words);
+    c.prepend(progress() || '');
+    if (b.ergebnis !== 'richtig') c.append(el('p', { class: 'loesung', text: 'Richtig ist: ' + b.richtig + '.' }));
+    const told = k.zeilen.filter((z) => typeof z === 'object' && ['auch_richtig', 'grund', 'hinweis'].includes(z.art));
+    c.append(lines(told));
+    c.append(pictures(k, false));
+    c.append(el('h3', { text: 'Der Berater' }),
+      content(k, ['pflichten', 'urteil', 'auch_richtig', 'grund', 'hinweis']));
+    c.append(el('div', { class: 'knoepfe' }, onward(k.pause.halt)));
+    return c;
   }
 
   // The verdict in words, the rule as a skipper cites it, why, and below it
@@ -195,7 +294,7 @@ window.ausweichKarten = function (root, answer) {
     const c = card('urteil', u.worte || u.regel);
     c.classList.add('klasse-' + u.klasse);
     if (u.worte) c.append(el('p', { class: 'stelle', text: u.stelle }));
-    c.append(el('p', { text: u.grund }), pictures(k));
+    c.append(el('p', { text: u.grund }), pictures(k, false));
     if (facts.length) {
       const list = el('dl');
       for (const f of facts) list.append(el('dt', { text: f.titel }), el('dd', { text: f.knopf }));
@@ -214,33 +313,38 @@ window.ausweichKarten = function (root, answer) {
     return c;
   }
 
-  function put(c, said) {
+  // A new card, its heading focused: a screen reader says it once.
+  function put(c) {
     root.querySelector('article').replaceWith(c);
     answered = false;
     if (root.hidden) return;
     c.querySelector('h2').focus();
-    // The same words twice are announced twice.
-    announcer.textContent = '';
-    announcer.textContent = said;
   }
 
   function show(k) {
     following = null;
-    if (k.urteil) {
-      const u = k.urteil;
-      put(verdict(k), 'Urteil: ' + (u.worte || u.regel) + '. ' + u.stelle);
-    } else if (k.art === 'pause') {
-      put(pause(k), k.pause.titel);
-    } else {
-      put(question(k, true), k.frage.titel);
-    }
+    if (k.bewertung) put(feedback(k));
+    else if (k.urteil) put(verdict(k));
+    else if (k.art === 'pause') put(pause(k));
+    else put(question(k, true));
+  }
+
+  // The title and information screens on the way to a new encounter: told
+  // to the page, and passed with Enter.
+  function passed(k) {
+    if (!k || k.art !== 'pause' || !['titel', 'info'].includes(k.pause.halt)) return false;
+    if (hooks.intro) hooks.intro(k.pause.titel, k.pause.text);
+    if (skip === 0 || root.hidden) return false;
+    skip -= 1;
+    answer('');
+    return true;
   }
 
   root.addEventListener('click', (event) => {
     const toggle = event.target.closest('#tag-nacht');
     if (toggle) {
       night = !night;
-      const shown = pictures(pictured);
+      const shown = pictures(pictured.k, pictured.folded);
       root.querySelector('.bilder-rahmen').replaceWith(shown);
       shown.querySelector('#tag-nacht').focus();
       return;
@@ -248,10 +352,11 @@ window.ausweichKarten = function (root, answer) {
     const b = event.target.closest('button[data-antwort]');
     if (!b || answered) return;
     if (b.hasAttribute('data-lokal')) {
-      put(question(following, false), following.frage.titel);
+      put(question(following, false));
       following = null;
       return;
     }
+    if (b.hasAttribute('data-neu')) skip = 2;
     answered = true;
     answer(b.dataset.antwort);
   });
@@ -263,13 +368,23 @@ window.ausweichKarten = function (root, answer) {
       // given afresh.
       if ((k.art === 'pause' && k.pause.halt === 'titel') || k.art === 'wahl') facts = [];
       if (k.genommen && k.genommen.knopf) facts.push(k.genommen);
+      for (const z of k.zeilen) if (typeof z === 'object' && z.art === 'lage') lage = z.text;
+      if (k.bewertung) {
+        if (!k.bewertung.wiederholung && k.bewertung.ergebnis === 'richtig') right += 1;
+        if (hooks.judged) hooks.judged(k.bewertung);
+      }
       newest = k;
     },
-    // The program waits for a reply: the newest card, unless it is shown.
+    // The program waits for a reply: the newest card, unless it is shown, or
+    // passed on the way to a new encounter.
     waits() {
       if (newest) waiting = newest;
       newest = null;
       answered = false;
+      if (passed(waiting)) {
+        waiting = null;
+        return;
+      }
       this.shown();
     },
     // The card view is shown: the card the program waits at, where it is
@@ -291,15 +406,17 @@ window.ausweichKarten = function (root, answer) {
       }
       const c = card('ende', heading);
       if (k) c.append(content(k));
-      put(c, heading);
+      put(c);
     },
     // A fresh run.
     reset() {
       newest = null;
       waiting = null;
       facts = [];
-      put(card('laden', 'Der Berater startet …'), '');
+      skip = 0;
+      lage = '';
+      right = 0;
+      put(card('laden', 'Der Berater startet …'));
     },
-
   };
 };

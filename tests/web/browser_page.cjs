@@ -196,7 +196,7 @@ for (const [name, viewport, options] of [
 
       // The same run in the card view: the question, then a verdict, also
       // with the text at 200 %.
-      await page.click('#ansicht');
+      await h.textView(page);
       assert.ok(await page.evaluate(() =>
         parseFloat(getComputedStyle(document.querySelector('#karte h2')).fontSize) >= 16));
       for (const replies of [[], ['2', '2', '2', '1', '1', '1', '1', '2']]) {
@@ -235,7 +235,7 @@ async function axe(page, what) {
   return [...found, ...missing.map((m) => `a card says ${m}`)].map((f) => `${what}: ${f}`);
 }
 
-test('axe-core: nothing in the card view, at the title, a question, a verdict and the training\'s feedback', async () => {
+test('axe-core: nothing on any kind of card, nor in the progress, light and dark', async () => {
   const found = [];
   for (const colorScheme of ['light', 'dark']) {
     const context = await browser.newContext({ serviceWorkers: 'block', colorScheme });
@@ -245,19 +245,166 @@ test('axe-core: nothing in the card view, at the title, a question, a verdict an
     found.push(...await axe(page, `${colorScheme}, title`));
     await h.tapCards(page, ['', '']);
     found.push(...await axe(page, `${colorScheme}, question`));
-    await h.tapCards(page, ['1', '1', '3', '1', '1', '3']);
+    await h.tapCards(page, ['1', '1', '3']);
+    assert.ok(await page.$('#karte article[data-art="frage"] #bild svg'), 'a question with its picture');
+    found.push(...await axe(page, `${colorScheme}, question with picture`));
+    await h.tapCards(page, ['1', '1', '3']);
     found.push(...await axe(page, `${colorScheme}, verdict`));
     const training = await context.newPage();
     await training.goto(server.url + '#ueben&seed=7&anzahl=2');
+    await h.waitForRead(training, 1);
+    found.push(...await axe(training, `${colorScheme}, training item`));
     await h.tapCards(training, ['2']);
     found.push(...await axe(training, `${colorScheme}, training's feedback`));
     // The training tapped on its cards gives the console's bytes.
     await h.tapCards(training, ['', '0']);
+    await training.waitForFunction(() => window.ausweich.status !== null);
+    found.push(...await axe(training, `${colorScheme}, score`));
     const args = ['--uebung', '--seed', '7', '--anzahl', '2'];
     h.assertSameRun(await h.pageRun(training), h.runNative(native, Buffer.from('2\n\n0\n'), args), 'training');
+    await training.click('#mehr summary');
+    await training.click('#fortschritt-zeigen');
+    found.push(...await axe(training, `${colorScheme}, progress`));
     await context.close();
   }
   assert.deepEqual(found, []);
+});
+
+// The learner's screen on a 360 x 740 phone: a slim header; after a wrong
+// answer "Falsch" in the heading, in the first screenful; every picture
+// above the first answer; every target at least 44 px both ways; each card
+// said once; the advisor's signs and short forms in words for the ear. The
+// first answers stay on the device: a reload keeps them, "Fehler üben" trains
+// exactly the items answered wrongly, right answers take them off, and
+// clearing empties the record. "Neue Übung" draws anew.
+test('the learner\'s screen: the judgement first, the picture above the answers, progress that stays', async () => {
+  const context = await browser.newContext({
+    serviceWorkers: 'block', viewport: { width: 360, height: 740 }, isMobile: true, hasTouch: true,
+  });
+  const page = await context.newPage();
+  await page.goto(server.url + '#ueben&seed=6&anzahl=4');
+  await h.waitForRead(page, 1);
+  const header = await page.$eval('header', (e) => e.getBoundingClientRect().bottom);
+  assert.ok(header <= 111, `the header reaches ${header} px`);
+
+  // The checks of a card as it stands.
+  const checkCard = async (what) => {
+    const card = await page.evaluate(() => {
+      const article = document.querySelector('#karte article');
+      const top = (e) => (e ? e.getBoundingClientRect().top : null);
+      const small = [...document.querySelectorAll('header button:not([hidden]), #mehr summary, #karte button, #karte summary')]
+        .filter((e) => e.offsetParent !== null)
+        .map((e) => e.getBoundingClientRect())
+        .filter((r) => r.width < 44 || r.height < 44).length;
+      const live = [...document.querySelectorAll('[aria-live], [role="status"]')].map((e) => e.textContent);
+      return {
+        heading: article.querySelector('h2').textContent,
+        picture: top(article.querySelector('#bild svg')),
+        answer: top(article.querySelector('.antworten button')),
+        small,
+        live,
+      };
+    });
+    if (card.picture !== null && card.answer !== null) {
+      assert.ok(card.picture < card.answer, `${what}: the picture below the answers`);
+    }
+    assert.equal(card.small, 0, `${what}: targets under 44 px`);
+    assert.ok(!card.live.some((t) => t.includes(card.heading)), `${what}: the card announced twice`);
+    return card;
+  };
+
+  // Item 1 answered wrongly (A must give way), 2 partly, 3 wrongly, 4 right.
+  const item = await checkCard('item 1');
+  await screenshot(page, 'uebung-lage.png');
+  assert.equal(item.heading, 'Was gilt?');
+  assert.equal(await page.textContent('#karte .fortschritt'), 'Lage 1 von 4 · 0 richtig');
+  await h.tapCards(page, ['2']);
+  const wrong = await checkCard('feedback 1');
+  assert.match(wrong.heading, /^✗ Falsch – Ihre Wahl: B muss ausweichen$/);
+  const bottom = await page.$eval('#karte h2', (e) => e.getBoundingClientRect().bottom);
+  assert.ok(bottom <= 740, `"Falsch" ends at ${bottom} px`);
+  assert.equal(await page.textContent('#karte .loesung'), 'Richtig ist: A muss ausweichen.');
+  assert.ok(await page.$('#karte article.bewertung-falsch'));
+  await screenshot(page, 'uebung-falsch.png');
+  for (const reply of ['', '5', '', '4', '', '6']) {
+    await h.tapCards(page, [reply]);
+    await checkCard(`after ${reply || 'Weiter'}`);
+  }
+  assert.match(await page.textContent('#karte h2'), /Richtig$/);
+  assert.equal(await page.textContent('#karte .fortschritt'), 'Lage 4 von 4 · 1 richtig');
+  // The advisor's "KVR#9" is said as "KVR Regel 9", its frames not at all.
+  assert.ok(await page.$$eval('#karte pre .unsichtbar', (s) => s.some((e) => e.textContent.includes('KVR Regel 9'))));
+  assert.equal(await page.$$eval('#karte hr.rahmen:not([aria-hidden="true"])', (e) => e.length), 0);
+  await h.tapCards(page, ['', '1', '', '2', '', '2', '']);
+  await page.waitForFunction(() => window.ausweich.status !== null);
+  await checkCard('score');
+
+  // The progress, kept over a reload.
+  const progress = async (p) => {
+    if (!(await p.isVisible('#fortschritt'))) {
+      await p.click('#mehr summary');
+      await p.click('#fortschritt-zeigen');
+    }
+    return p.$$eval('#fortschritt-liste li', (items) => items.map((i) => i.textContent));
+  };
+  await page.reload();
+  await h.waitForRead(page, 1);
+  const topics = await progress(page);
+  assert.ok(topics.includes('Segelfahrzeuge untereinander (KVR Regel 12): 0 von 1 richtig'), topics.join('\n'));
+  assert.ok(topics.includes('Rechtsfahrgebot und Begegnen im Fahrwasser (KVR Regel 9 a), § 24 SeeSchStrO): 1 von 1 richtig'));
+  assert.equal(await page.textContent('#fehler-ueben'), 'Fehler üben (3)');
+
+  // "Fehler üben": exactly the items answered wrongly, as the console draws them.
+  await page.click('#fehler-ueben');
+  await page.waitForFunction(() => location.hash === '#ueben&lagen=6:1,6:2,6:3');
+  await h.tapCards(page, ['1', '', '2', '', '2', '']);
+  await page.waitForFunction(() => window.ausweich.status !== null);
+  const again = h.runNative(native, Buffer.from('1\n\n2\n\n2\n\n'), ['--uebung', '--lagen', '6:1,6:2,6:3']);
+  h.assertSameRun(await h.pageRun(page), again, 'Fehler üben');
+  assert.equal(again.status, 0);
+  await progress(page);
+  assert.equal(await page.textContent('#fehler-ueben'), 'Fehler üben (0)');
+  assert.equal(await page.isDisabled('#fehler-ueben'), true);
+  await page.click('#fortschritt-loeschen');
+  assert.ok((await progress(page)).every((t) => t.endsWith('noch nichts beantwortet')));
+
+  // "Neue Übung": a seed the address named stays, a drawn one is drawn anew.
+  await page.goto(server.url + '#ueben&seed=6&anzahl=1');
+  await h.tapCards(page, ['0']);
+  await page.click('#restart');
+  await h.waitForRead(page, 1);
+  assert.equal(await page.evaluate(() => location.hash), '#ueben&seed=6&anzahl=1');
+  await page.click('#mode-ueben');
+  await page.waitForFunction(() => /^#ueben&seed=[0-9]+$/.test(location.hash));
+  const drawn = await page.evaluate(() => location.hash);
+  await h.tapCards(page, ['0']);
+  await page.waitForFunction(() => window.ausweich.status !== null);
+  assert.equal(await page.textContent('#restart'), 'Neue Übung');
+  await page.click('#restart');
+  await page.waitForFunction((d) => location.hash !== d && /^#ueben&seed=[0-9]+$/.test(location.hash), drawn);
+  await context.close();
+});
+
+// "Neue Begegnung" goes straight to the first question of a new analysis;
+// the title and the information are under "Mehr".
+test('"Neue Begegnung" to the first question, the title and information in the header', async () => {
+  const context = await browser.newContext({ serviceWorkers: 'block' });
+  const page = await context.newPage();
+  await page.goto(server.url);
+  await h.waitForRead(page, 1);
+  assert.match(await page.textContent('#karte .gewaehr'), /^Ohne Gewähr/);
+  await h.tapCards(page, ['', '', '1', '1', '3', '1', '1', '3']);
+  assert.equal(await page.textContent('#karte [data-neu]'), 'Neue Begegnung');
+  await h.tapCards(page, ['']);
+  assert.equal(await page.getAttribute('#karte article', 'data-art'), 'frage');
+  assert.equal(await page.evaluate(() => window.ausweich.reads), 12);
+  await page.click('#mehr summary');
+  await page.click('#info-zeigen');
+  assert.equal(await page.isVisible('#info'), true);
+  assert.ok((await page.textContent('#info')).includes('Ohne Gewähr'));
+  await page.click('#info button');
+  assert.equal(await page.isVisible('#info'), false);
+  await context.close();
 });
 
 test('axe-core: nothing in the text view', async () => {
@@ -293,9 +440,12 @@ test('"Zurück" and the shared link give the run of the same answers', async () 
   const answers = [...analysis('2', '2', '2', '1', '1', '1', '1', '2'), ...analysis('1', '2', '3', '1', '1', '3')];
   assert.equal(answers.length, 20);
   const page = await open('');
-  await h.tapCards(page, answers);
+  // "Neue Begegnung" passes the title and the information screens: their
+  // Enters stand in the address too, and "Zurück" takes them back with it.
+  const handed = await h.tapCards(page, answers);
+  assert.deepEqual(handed, [...answers, '', '']);
   const address = (replies) => page.waitForFunction((a) => location.hash === a, '#antworten=' + replies.join(','));
-  await address(answers);
+  await address(handed);
   await page.click('#zurueck');
   await h.waitForRead(page, answers.length);
   const back = await seen(page);

@@ -156,17 +156,39 @@ function waitForRead(page, reads) {
 
 // Taps `replies` on the cards ("" the card's "Weiter"), each once the
 // program waits for it; where a verdict shows before the question that
-// follows it, its own "Weiter" first.
+// follows it, its own "Weiter" first. The Enters at the title and the
+// information screens that the page passes on the way from "Neue Begegnung"
+// to the first question are not tapped: they stand in `replies` as the
+// console reads them, and are skipped there. Returns the replies the program
+// was handed, with those passed after the last of `replies`.
 async function tapCards(page, replies) {
-  for (const reply of replies) {
+  const handed = [];
+  for (let i = 0; i < replies.length; i += 1) {
     const reads = await page.evaluate(() => window.ausweich.reads);
     await waitForRead(page, reads);
     if (await page.$('#karte article[data-lokal]')) await page.click('#karte button[data-lokal]');
-    await page.click(`#karte article [data-antwort="${reply}"]`);
+    await page.click(`#karte article [data-antwort="${replies[i]}"]`);
+    handed.push(replies[i]);
     await waitForRead(page, reads + 1);
+    const passed = (await page.evaluate(() => window.ausweich.reads)) - reads - 1;
+    for (let j = 0; j < passed; j += 1) {
+      if (i + 1 < replies.length) {
+        i += 1;
+        assert.equal(replies[i], '', `the page passed a screen where the reply is ${replies[i]}`);
+      }
+      handed.push('');
+    }
   }
+  return handed;
+}
+
+// Turns the view between cards and text, from the header's "Mehr".
+async function textView(page) {
+  if (!(await page.$('#mehr[open]'))) await page.click('#mehr summary');
+  await page.click('#ansicht');
 }
 
 module.exports = {
   runNative, wasmRunner, assertSameRun, serve, launchChromium, pageRun, waitForRead, tapCards,
+  textView,
 };
