@@ -35,8 +35,9 @@ void Listeners::states(Klasse k) {
 void Listeners::assume(std::string_view satz) {
   an_alle([&](Listener& l) { l.assume(satz); });
 }
-void Listeners::vorlage(std::span<const Angabe> angaben, Peilung peilung) {
-  an_alle([&](Listener& l) { l.vorlage(angaben, peilung); });
+void Listeners::vorlage(std::span<const Angabe> angaben, Peilung peilung,
+                        Kennzeichnung b) {
+  an_alle([&](Listener& l) { l.vorlage(angaben, peilung, b); });
 }
 void Listeners::asking(const Frage& f, Code vorschlag) {
   an_alle([&](Listener& l) { l.asking(f, vorschlag); });
