@@ -138,4 +138,32 @@ Signale signale(Kennzeichnung k) {
   return kNachKennzeichnung[static_cast<std::size_t>(k) - 1];
 }
 
+Regel vorschrift(Kennzeichnung k) {
+  switch (k) {
+    case Kennzeichnung::maschinenfahrzeug:
+    case Kennzeichnung::maschinenfahrzeug_ab_50m:
+      return Regel::kvr_23_a;
+    case Kennzeichnung::segelfahrzeug:
+    case Kennzeichnung::segelfahrzeug_dreifarben:
+      return Regel::kvr_25_a_b;
+    case Kennzeichnung::segelfahrzeug_unter_maschine:
+      return Regel::kvr_25_e;
+    case Kennzeichnung::trawler:
+      return Regel::kvr_26_b;
+    case Kennzeichnung::fischer:
+      return Regel::kvr_26_c;
+    case Kennzeichnung::manoevrierunfaehig:
+      return Regel::kvr_27_a;
+    case Kennzeichnung::manoevrierbehindert:
+      return Regel::kvr_27_b;
+    case Kennzeichnung::tiefgangbehindert:
+      return Regel::kvr_28;
+    case Kennzeichnung::wegerechtschiff:
+      return Regel::see_2_13_27_b;
+    case Kennzeichnung::nach_typ:
+      break;
+  }
+  return Regel::kvr_21;
+}
+
 }  // namespace ausweich

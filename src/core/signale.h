@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/frage.h"
+#include "core/regelbuch.h"
 
 namespace ausweich {
 
@@ -90,6 +91,10 @@ Signale signale(Code typ, Code laenge, Code seegebiet);
 /// The signals of a vessel of the kind `k`, making way through the water;
 /// for `nach_typ`, none (ask by type).
 Signale signale(Kennzeichnung k);
+
+/// The rule that prescribes what a vessel of the kind `k` shows; for
+/// `nach_typ`, the arcs of the lights (KVR Regel 21).
+Regel vorschrift(Kennzeichnung k);
 
 /// What a vessel carries besides, where `zweites_topplicht` is set; it
 /// follows "B führt ".

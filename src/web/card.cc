@@ -55,6 +55,8 @@ std::string_view name(Gebot gebot) {
       return "rechts_halten";
     case Gebot::nach_steuerbord:
       return "nach_steuerbord";
+    case Gebot::kennzeichnen:
+      return "kennzeichnen";
     case Gebot::allgemein:
       break;
   }
