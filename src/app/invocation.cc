@@ -19,6 +19,7 @@ constexpr std::string_view kHilfe[] = {
     "Invocation: ausweichregeln",
     "        ausweichregeln --uebung [--anzahl N] [--seed S]",
     "        ausweichregeln --uebung [--anzahl N] --seed S --bild K",
+    "        ausweichregeln --uebung --lichter [--anzahl N] [--seed S]",
     "        ausweichregeln --help | --version",
     "",
     "Ohne Argumente beraet das Programm: es fragt nach dem eigenen",
@@ -30,6 +31,9 @@ constexpr std::string_view kHilfe[] = {
     "Optionen:",
     "  --uebung      Uebung: zufaellige Begegnungen entscheiden, der",
     "                Berater erklaert jede Loesung",
+    "  --lichter     mit --uebung: Lichter und Signalkoerper; was der",
+    "                Ausguck von B sieht, welches Fahrzeug B ist und",
+    "                wer ausweichen muss",
     "  --anzahl N    Zahl der Begegnungen, 1 bis 100 (sonst 10)",
     "  --seed S      gleiche Zahl S, gleiche Begegnungen (ab 0)",
     "  --bild K      nur das Bild der Lage K als SVG ausgeben: von",
@@ -179,6 +183,10 @@ Invocation read_invocation(Argumente args) {
       a.art = Invocation::Art::ueben;
       continue;
     }
+    if (arg == "--lichter") {
+      a.lichter = true;
+      continue;
+    }
     const NumberOption* option = zahloption(arg);
     if (option == nullptr) return unbekannt(arg);
     if (!lies_zahl(*option, args, i, a)) return a;
@@ -187,6 +195,10 @@ Invocation read_invocation(Argumente args) {
   if (nur_uebung && a.art != Invocation::Art::ueben) {
     return fehler("--anzahl, --seed und --bild gelten nur mit --uebung");
   }
+  if (a.lichter && a.art != Invocation::Art::ueben) {
+    return fehler("--lichter gilt nur mit --uebung");
+  }
+  if (a.lichter && a.bild != 0) return fehler("--bild gilt nicht mit --lichter");
   return a.bild == 0 ? a : bild_pruefen(a);
 }
 
@@ -204,6 +216,8 @@ int ausweichregeln(Argumente args, Terminal& terminal, std::uint64_t zufall) {
       return kStatusQuit;
     case Invocation::Art::ueben:
       if (a.bild > 0) return write_worksheet(terminal, a.anzahl, a.seed, a.bild);
+      if (a.lichter)
+        return run_lichteruebung(terminal, a.anzahl, a.mit_seed ? a.seed : zufall);
       return run_training(terminal, a.anzahl, a.mit_seed ? a.seed : zufall);
     case Invocation::Art::beraten:
       break;

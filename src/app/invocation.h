@@ -16,8 +16,9 @@ struct Invocation {
   int anzahl = 10;  // encounters of a training run
   bool mit_seed = false;
   std::uint64_t seed = 0;
-  int bild = 0;        // with --bild: the item whose picture alone is written
-  LineBuilder fehler;  // for Art::fehler: the line for standard error
+  int bild = 0;          // with --bild: the item whose picture alone is written
+  bool lichter = false;  // with --lichter: the training of lights and shapes
+  LineBuilder fehler;    // for Art::fehler: the line for standard error
 };
 
 /// The arguments after the program's name, as main receives them.

@@ -12,4 +12,9 @@ namespace ausweich {
 /// the score so far. Returns the exit status.
 int run_training(Terminal& terminal, int anzahl, std::uint64_t seed);
 
+/// The training of lights and shapes on `terminal`, as run_training runs the
+/// training of encounters: `anzahl` items drawn for `seed`, the score at the
+/// end however it ended. Returns the exit status.
+int run_lichteruebung(Terminal& terminal, int anzahl, std::uint64_t seed);
+
 }  // namespace ausweich
