@@ -282,7 +282,10 @@ void Lichteraufgabe::beschreibe() {
       z << satz;
     }
   }
-  for (const std::string_view satz : run.assumptions()) zeilen_[anzahl_++] << satz;
+  // What B shows is what A sees, not a fact to state.
+  for (const std::string_view satz : run.assumptions()) {
+    if (!satz.starts_with("B zeigt ")) zeilen_[anzahl_++] << satz;
+  }
   zeilen_[anzahl_++] << (lage_.zeit == Tageszeit::tag ? "Am Tag" : "Nachts")
                      << ", die Sicht ist klar";
   was_a_sieht(zeilen_[anzahl_++], anblick_, lage_.seite);
@@ -334,15 +337,19 @@ void Lichteraufgabe::waehle_antworten() {
                bezeichnung(kennzeichnungen_[i], seegebiet, t) &&
            c.s == seiten_[i];
   };
+  // At most two wrong answers of the right kind: the others name other kinds.
+  std::size_t gleiche_art = 0;
   for (std::size_t i = 0; i < n && gewaehlt < 4; ++i) {
     const Kandidat c = liste[i];
     if (deutet(c.k, c.s, seegebiet, anblick_)) continue;  // it is what A sees
+    if (c.k == k && gleiche_art == 2) continue;
     const Anblick a = ausweich::anblick(signale(c.k), c.s, t);
     bool neu = true;
     for (std::size_t j = 0; j < gewaehlt; ++j) {
       neu = neu && !(a == gesehen[j]) && !gleich_benannt(c, j);
     }
     if (!neu) continue;
+    gleiche_art += c.k == k ? 1 : 0;
     kennzeichnungen_[gewaehlt] = c.k;
     seiten_[gewaehlt] = c.s;
     gesehen[gewaehlt++] = a;
