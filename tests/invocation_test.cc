@@ -48,7 +48,10 @@ TEST(CommandLineTest, OptionsAndTheirErrors) {
            {"--anzahl", "5"},
            {"--uebung", "--bild", "1"},
            {"--uebung", "--seed", "1", "--anzahl", "3", "--bild", "4"},
-           {"--bild", "1", "--seed", "1"}}) {
+           {"--bild", "1", "--seed", "1"},
+           {"--lichter"},
+           {"--lichter", "--seed", "1"},
+           {"--uebung", "--lichter", "--seed", "1", "--bild", "1"}}) {
     const Program r = program("1\n", bad);
     EXPECT_EQ(r.status, 2) << bad.back();
     EXPECT_EQ(r.out, "") << bad.back();
