@@ -300,8 +300,8 @@ constexpr Eintrag kRegelbuch[] = {
      "führen, nicht aber zusammen mit der Dreifarbenlaterne (Regel 25 c))."},
     {R::kvr_25_e,
      "KVR Regel 25 e)",
-     "Ein Fahrzeug unter Segel, das zugleich mit Maschinenkraft fährt, führt vorn, wo er "
-     "am besten gesehen werden kann, einen Kegel mit der Spitze nach unten; es ist ein "
+     "Ein Fahrzeug unter Segel, das zugleich mit Maschinenkraft fährt, führt einen Kegel "
+     "mit der Spitze nach unten vorn, wo er am besten gesehen werden kann; es ist ein "
      "Maschinenfahrzeug (Regel 3 b)) und führt nachts dessen Lichter (Regel 23).",
      G::kennzeichnen,
      {},
