@@ -107,6 +107,7 @@ TEST(CardTest, AnItemOfLightsAndShapes) {
                   R"j("frage":{"titel":"Was sehen Sie?","schiff":"A und B","kmax":4,)j"));
   EXPECT_TRUE(hat(gesehen, R"j({"art":"beschreibung","text":"Sie sehen )j"));
   EXPECT_TRUE(hat(gesehen, R"j("sicht":"<svg )j"));
+  EXPECT_TRUE(hat(gesehen, R"j(,"zeit":"nacht","bilder":{)j")) << gesehen;
   EXPECT_TRUE(hat(gesehen, "data-licht=\\\"rundum-gruen\\\"")) << gesehen;
   EXPECT_TRUE(hat(gesehen, "data-signal=\\\"kegel-spitzen-zusammen\\\""));
   EXPECT_FALSE(hat(gesehen, R"j("urteil":)j"));

@@ -80,7 +80,7 @@ Bilder lookout(K k, Seite s, Tageszeit zeit, Bildpuffer& puffer) {
       {&Situation::ks, klare_sicht},
       {&Situation::kueb, s == Seite::achtern ? a_ueberholt_b : keiner_ueberholt}};
   Angaben a;
-  a.vorlage(fakten, peilung(s), k);
+  a.vorlage(fakten, peilung(s), {k, true, zeit});
   return zeichne(a, zeit, puffer);
 }
 

@@ -90,7 +90,7 @@ std::string namen(std::span<const Licht> lichter) {
 Angaben gesagt(std::vector<Angabe> angaben, Peilung peilung = Peilung::offen) {
   std::erase_if(angaben, [](const Angabe& g) { return g.code == 0; });
   Angaben a;
-  a.vorlage(angaben, peilung, Kennzeichnung::nach_typ);
+  a.vorlage(angaben, peilung, Ansicht{});
   return a;
 }
 

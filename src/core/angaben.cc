@@ -5,7 +5,7 @@ namespace ausweich {
 void Angaben::beginne() {
   gegeben_ = 0;
   peilung_ = Peilung::offen;
-  kennzeichnung_b_ = Kennzeichnung::nach_typ;
+  ansicht_ = {};
   anzahl_ = 0;
   entschieden_ = false;
 }
@@ -26,13 +26,14 @@ void Angaben::waiting(const Pause& p) {
   if (p.halt == Halt::titel) beginne();
 }
 
-void Angaben::vorlage(std::span<const Angabe> angaben, Peilung peilung, Kennzeichnung b) {
+void Angaben::vorlage(std::span<const Angabe> angaben, Peilung peilung,
+                      const Ansicht& ansicht) {
   beginne();
   for (const Angabe& a : angaben) {
     if (a.feld != nullptr && gegeben_ < antworten_.size()) antworten_[gegeben_++] = a;
   }
   peilung_ = peilung;
-  kennzeichnung_b_ = b;
+  ansicht_ = ansicht;
 }
 
 void Angaben::duty(const Pflicht& p) {

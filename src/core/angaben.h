@@ -20,7 +20,7 @@ class Angaben final : public Listener {
   void answered(const Frage& f, Code code) override;
   void waiting(const Pause& p) override;
   void vorlage(std::span<const Angabe> angaben, Peilung peilung,
-               Kennzeichnung b) override;
+               const Ansicht& ansicht) override;
   /// A duty beside the verdict; beyond the fourth, ignored.
   void duty(const Pflicht& p) override;
   /// The verdict. Left out, the pictures mark nobody, as in the training
@@ -30,9 +30,9 @@ class Angaben final : public Listener {
   /// The answer to `feld`; 0 where it was not given.
   Code code(Feld feld) const;
   Peilung peilung() const { return peilung_; }
-  /// What B shows, where a training item of lights and shapes told it;
-  /// nach_typ otherwise.
-  Kennzeichnung kennzeichnung_b() const { return kennzeichnung_b_; }
+  /// How A sees B, where a training item of lights and shapes told it; all
+  /// open otherwise.
+  const Ansicht& ansicht() const { return ansicht_; }
   /// The verdict first, if reported, then the other duties.
   std::span<const Pflicht> pflichten() const { return {pflichten_.data(), anzahl_}; }
   bool entschieden() const { return entschieden_; }
@@ -46,7 +46,7 @@ class Angaben final : public Listener {
   std::array<Angabe, 24> antworten_{};
   std::size_t gegeben_ = 0;
   Peilung peilung_ = Peilung::offen;
-  Kennzeichnung kennzeichnung_b_ = Kennzeichnung::nach_typ;
+  Ansicht ansicht_;
   std::array<Pflicht, 5> pflichten_{};
   std::size_t anzahl_ = 0;
   bool entschieden_ = false;

@@ -36,8 +36,8 @@ void Listeners::assume(std::string_view satz) {
   an_alle([&](Listener& l) { l.assume(satz); });
 }
 void Listeners::vorlage(std::span<const Angabe> angaben, Peilung peilung,
-                        Kennzeichnung b) {
-  an_alle([&](Listener& l) { l.vorlage(angaben, peilung, b); });
+                        const Ansicht& ansicht) {
+  an_alle([&](Listener& l) { l.vorlage(angaben, peilung, ansicht); });
 }
 void Listeners::asking(const Frage& f, Code vorschlag) {
   an_alle([&](Listener& l) { l.asking(f, vorschlag); });

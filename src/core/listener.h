@@ -88,12 +88,12 @@ class Listener {
   /// sentence in proper German: "B ist im Hauptfahrwasser".
   virtual void assume(std::string_view) {}
   /// A training item about to be asked: the answers that set it up, in the
-  /// order its analysis asked them, the bearing drawn, and what B shows
-  /// (nach_typ where her type and length tell it, as in the training of
-  /// encounters; a finer kind in the training of lights and shapes). Once
-  /// the learner has answered, the duty that decides it follows as the
-  /// verdict and every other duty whose class counts as right as a duty.
-  virtual void vorlage(std::span<const Angabe>, Peilung, Kennzeichnung) {}
+  /// order its analysis asked them, the bearing drawn, and how A sees B
+  /// (all open in the training of encounters; what B shows and the time of
+  /// day in the training of lights and shapes). Once the learner has
+  /// answered, the duty that decides it follows as the verdict and every
+  /// other duty whose class counts as right as a duty.
+  virtual void vorlage(std::span<const Angabe>, Peilung, const Ansicht&) {}
 
   // --- What is asked and answered ----------------------------------------------
 
@@ -126,7 +126,7 @@ class Listeners final : public Listener {
   void states(Klasse k) override;
   void assume(std::string_view satz) override;
   void vorlage(std::span<const Angabe> angaben, Peilung peilung,
-               Kennzeichnung b) override;
+               const Ansicht& ansicht) override;
   void asking(const Frage& f, Code vorschlag) override;
   void answered(const Frage& f, Code code) override;
   void waiting(const Pause& p) override;

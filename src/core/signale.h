@@ -59,6 +59,16 @@ enum class Kennzeichnung : std::uint8_t {
   wegerechtschiff,    // on a Seeschifffahrtsstraße: restricted by § 2 Abs. 1 Nr. 13
 };
 
+/// How an item of the training of lights and shapes has A see B: what B
+/// shows, and whether by day or by night. In the training of encounters
+/// both are open: B shows what her type gives, and the pictures show both
+/// times.
+struct Ansicht {
+  Kennzeichnung b = Kennzeichnung::nach_typ;
+  bool mit_zeit = false;  // whether `zeit` holds
+  Tageszeit zeit = Tageszeit::nacht;
+};
+
 /// The name of a light or a shape in a picture: "seitenlicht-rot".
 std::string_view kennung(Licht l);
 std::string_view kennung(Signalkoerper k);

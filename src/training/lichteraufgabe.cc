@@ -401,7 +401,8 @@ void Lichteraufgabe::vorlegen(Listener& l) const {
   // Seen at all, B is seen in clear visibility; the waterways regime may
   // decide without asking it.
   if (!sicht) angaben[n++] = {&Situation::ks, klare_sicht};
-  l.vorlage(std::span(angaben.data(), n), peilung(lage_.seite), lage_.kennzeichnung);
+  l.vorlage(std::span(angaben.data(), n), peilung(lage_.seite),
+            {lage_.kennzeichnung, true, lage_.zeit});
 }
 
 }  // namespace ausweich

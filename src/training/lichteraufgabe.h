@@ -45,7 +45,7 @@ class Lichteraufgabe {
 
   /// Tells `l` the item's facts, as a face draws them: the answers that set
   /// the encounter up (clear visibility among them), the bearing of the side
-  /// shown, and what B shows.
+  /// shown, what B shows and the time of day.
   void vorlegen(Listener& l) const;
 
  private:

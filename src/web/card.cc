@@ -191,6 +191,12 @@ std::string_view Card::last(int status) {
 /// the first answer of an analysis.
 void Card::pictures() {
   if (angaben_.code(&Situation::ka1) == 0) return;
+  const Ansicht& ansicht = angaben_.ansicht();
+  if (ansicht.mit_zeit) {
+    karte_.whole([&ansicht](JsonText& j) {
+      j.raw(",\"zeit\":").string(ansicht.zeit == Tageszeit::tag ? "tag" : "nacht");
+    });
+  }
   const Bilder tag = zeichne(angaben_, Tageszeit::tag, tag_);
   const Bilder nacht = zeichne(angaben_, Tageszeit::nacht, nacht_);
   karte_.whole([&](JsonText& j) {
