@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "console/console_dialogue.h"
+#include "console/run_training.h"
 #include "core/angaben.h"
 
 namespace ausweich {
@@ -56,8 +57,8 @@ TEST(CardTest, EverythingToldBetweenTwoReadsIsOneCard) {
   d.assume("B ist im Hauptfahrwasser");
   Code code = 2;
   d.ask(kFrage, code);  // 5 is refused and the question read again
-  d.listener().judged({Bewertung::teilweise_richtig, Klasse::a_darf_b_nicht_behindern,
-                       Klasse::a_muss_ausweichen, Thema::ueberholen,
+  d.listener().judged({Bewertung::teilweise_richtig, "A darf B nicht behindern",
+                       "A muss ausweichen", Thema::ueberholen, Uebungsart::begegnungen,
                        18446744073709551615u, 7, true});
   d.say(Zeilenart::grund, "Grund: so");
   t.cards.emplace_back(t.card.last(0));
@@ -80,11 +81,53 @@ TEST(CardTest, EverythingToldBetweenTwoReadsIsOneCard) {
       R"j({"art":"ende","status":0,"genommen":{"titel":"Wirklich?","code":1,"knopf":"Ja"},)j"
       R"j("bewertung":{"ergebnis":"teilweise_richtig","wahl":"A darf B nicht behindern",)j"
       R"j("richtig":"A muss ausweichen","thema":"Überholen (KVR Regel 13, § 23 SeeSchStrO)",)j"
+      R"j("art":"begegnungen",)j"
       R"j("seed":"18446744073709551615","lage":7,"wiederholung":true},)j"
       R"j("zeilen":[{"art":"grund","text":"Grund: so"}],"tafel":[],"pflichten":[],)j"
       R"j("annahmen":[]})j",
   };
   EXPECT_EQ(t.cards, want);
+}
+
+bool hat(std::string_view karte, std::string_view teil) {
+  return karte.find(teil) != std::string_view::npos;
+}
+
+// An item of lights and shapes as the page gets it: the card that asks "Was
+// sehen Sie?" carries the description and the lookout's view of B, by day
+// and by night, with her lights and shapes marked, and no verdict yet; the
+// card that asks "Wer muss ausweichen?" carries the judgement of the first
+// answer and its reasons; the card of the solution carries the verdict.
+TEST(CardTest, AnItemOfLightsAndShapes) {
+  CardTerminal t("1\n1\n\n0\n");  // a wrong first answer: the item comes back
+  const int status = run_lichteruebung(t, 1, 1);
+  EXPECT_EQ(status, 0);
+  std::vector<std::string> wahl;
+  std::string loesung;
+  for (const std::string& k : t.cards) {
+    if (k.starts_with(R"j({"art":"wahl")j")) wahl.push_back(k);
+    if (k.starts_with(R"j({"art":"pause","pause":{"halt":"loesung")j")) loesung = k;
+  }
+  ASSERT_EQ(wahl.size(), 3u);  // the item, its second question, its repeat
+  const std::string& gesehen = wahl[0];
+  EXPECT_TRUE(hat(gesehen,
+                  R"j("frage":{"titel":"Was sehen Sie?","schiff":"A und B","kmax":4,)j"));
+  EXPECT_TRUE(hat(gesehen, R"j({"art":"beschreibung","text":"Sie sehen )j"));
+  EXPECT_TRUE(hat(gesehen, R"j("sicht":"<svg )j"));
+  EXPECT_TRUE(hat(gesehen, R"j(,"zeit":"nacht","bilder":{)j")) << gesehen;
+  EXPECT_TRUE(hat(gesehen, "data-licht=\\\"rundum-gruen\\\"")) << gesehen;
+  EXPECT_TRUE(hat(gesehen, "data-signal=\\\"kegel-spitzen-zusammen\\\""));
+  EXPECT_FALSE(hat(gesehen, R"j("urteil":)j"));
+  EXPECT_FALSE(hat(gesehen, "gekuerzt"));
+  const std::string& ausweichen = wahl[1];
+  EXPECT_TRUE(hat(ausweichen, R"j("frage":{"titel":"Wer muss ausweichen?")j"));
+  EXPECT_TRUE(hat(ausweichen, R"j("genommen":{"titel":"Was sehen Sie?","code":1,)j"));
+  EXPECT_TRUE(hat(ausweichen, R"j({"art":"urteil","text":"Falsch (Ihre Wahl: 1). )j"));
+  EXPECT_TRUE(hat(ausweichen, R"j({"art":"grund","text":"Grund: Ein trawlendes )j"));
+  EXPECT_FALSE(hat(ausweichen, R"j("urteil":)j"));
+  EXPECT_TRUE(hat(loesung, R"j("urteil":{"gebot":"ausweichen","schiff":"A")j"))
+      << loesung;
+  EXPECT_TRUE(hat(loesung, R"j({"art":"nachspielen","text":"Im Berater nachspielen: )j"));
 }
 
 TEST(CardTest, WhatDoesNotFitIsLeftOutWhole) {

@@ -58,7 +58,11 @@ TEST(CommandLineTest, OptionsAndTheirErrors) {
            {"--uebung", "--lagen", "1:2;3:4"},
            {"--uebung", "--lagen", "-1:2"},
            {"--uebung", "--seed", "1", "--lagen", "1:2"},
-           {"--uebung", "--lagen", "1:2", "--anzahl", "3"}}) {
+           {"--uebung", "--lagen", "1:2", "--anzahl", "3"},
+           {"--lichter"},
+           {"--lichter", "--seed", "1"},
+           {"--uebung", "--lichter", "--seed", "1", "--bild", "1"},
+           {"--uebung", "--lichter", "--lagen", "1:2"}}) {
     const Program r = program("1\n", bad);
     EXPECT_EQ(r.status, 2) << bad.back();
     EXPECT_EQ(r.out, "") << bad.back();

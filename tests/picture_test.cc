@@ -90,7 +90,7 @@ std::string namen(std::span<const Licht> lichter) {
 Angaben gesagt(std::vector<Angabe> angaben, Peilung peilung = Peilung::offen) {
   std::erase_if(angaben, [](const Angabe& g) { return g.code == 0; });
   Angaben a;
-  a.vorlage(angaben, peilung);
+  a.vorlage(angaben, peilung, Ansicht{});
   return a;
 }
 

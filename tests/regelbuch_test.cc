@@ -1,5 +1,6 @@
-// The rule book: every rule the program cites stands in it once, each is
-// reported by some path of the analyses, and the duties that the analyses
+// The rule book: every rule the program cites stands in it once, each duty's
+// rule is reported by some path of the analyses and each rule on lights and
+// shapes cited for some kind of vessel, and the duties that the analyses
 // report are the law's, finding by finding.
 #include "core/regelbuch.h"
 
@@ -13,6 +14,7 @@
 #include "analysis/begegnungsregeln.h"
 #include "analysis/hauptprogramm.h"
 #include "core/line_builder.h"
+#include "core/signale.h"
 #include "training/drawn_run.h"
 
 namespace ausweich::testing {
@@ -57,6 +59,9 @@ TEST(RegelbuchTest, EveryRuleStandsOnceAndSomePathReportsIt) {
     ASSERT_TRUE(run.decided());
     reported.insert(run.reported().regel);
     for (const Pflicht& p : run.duties()) reported.insert(p.regel);
+    // A rule on lights and shapes is no duty: no analysis reports one.
+    EXPECT_NE(gebot(run.reported()), Gebot::kennzeichnen);
+    for (const Pflicht& p : run.duties()) EXPECT_NE(gebot(p), Gebot::kennzeichnen);
     // The training applies the general text of rules 14 and 15 at a bearing.
     if (run.reported().regel != Regel::kvr_14_15) return;
     for (const Peilung b : {Peilung::recht_voraus_gegenkurs, Peilung::kreuzt_von_stb,
@@ -65,9 +70,21 @@ TEST(RegelbuchTest, EveryRuleStandsOnceAndSomePathReportsIt) {
     }
   });
   EXPECT_GT(paths, 1000);
+  // The rules on lights and shapes are cited by the kinds of vessel they
+  // prescribe for, and the arcs by every side the lookout sees.
+  std::set<Regel> cited;
+  for (Kennzeichnung k = Kennzeichnung::nach_typ; k <= Kennzeichnung::wegerechtschiff;
+       k = static_cast<Kennzeichnung>(static_cast<int>(k) + 1)) {
+    cited.insert(vorschrift(k));
+    EXPECT_EQ(eintrag(vorschrift(k)).gebot, Gebot::kennzeichnen);
+  }
   std::set<std::string_view> citations;
   for (const Eintrag& e : regelbuch()) {
-    EXPECT_TRUE(reported.count(e.regel)) << e.zitat << " is reported by no path";
+    if (e.gebot == Gebot::kennzeichnen) {
+      EXPECT_TRUE(cited.count(e.regel)) << e.zitat << " is cited for no kind of vessel";
+    } else {
+      EXPECT_TRUE(reported.count(e.regel)) << e.zitat << " is reported by no path";
+    }
     EXPECT_TRUE(citations.insert(e.satz).second) << e.zitat << " says what another says";
   }
 }

@@ -8,12 +8,13 @@
 // turn. Both views show the same run. Every run is a fresh instance of the
 // compiled program, so a run begins with the first-run defaults, and the
 // same replies give the same run: "Zurück" replays all but the last, and the
-// address holds them, so that a reload or a shared link replays them. Two
-// buttons choose the mode: "Beraten", the advisor, and "Üben", the training
-// mode (the program's option --uebung).
+// address holds them, so that a reload or a shared link replays them. Three
+// buttons choose the mode: "Beraten", the advisor, "Üben", the training
+// mode (the program's option --uebung), and "Lichter", its training of lights
+// and shapes (--uebung --lichter).
 //
-// The address: the words `ueben`, `seed=S`, `anzahl=N` (the training and its
-// draw), `lagen=S:K,...` (a training of named items: item K of the draw for
+// The address: the words `ueben` or `lichter`, `seed=S`, `anzahl=N` (the
+// training, or that of lights and shapes, and its draw), `lagen=S:K,...` (a training of named items: item K of the draw for
 // seed S), `text` (the text view) and `antworten=R,R,...` (the advisor's
 // replies, digits or empty), in any order, joined by "&".
 //
@@ -127,7 +128,8 @@
   // that are not digits or empty, or too many, of which it replays none.
   function fromAddress(hash) {
     const wanted = {
-      training: false, seed: null, count: null, items: null, text: false, replies: [], refused: '',
+      training: false, lights: false, seed: null, count: null, items: null, text: false,
+      replies: [], refused: '',
     };
     for (const word of hash.replace(/^#/, '').split('&')) {
       const at = word.indexOf('=');
@@ -138,6 +140,7 @@
       const digits = /^[0-9]{1,20}$/.test(value || '');
       const number = digits ? Number(value) : NaN;
       if (name === 'ueben' && value === null) wanted.training = true;
+      else if (name === 'lichter' && value === null) wanted.lights = true;
       else if (name === 'text' && value === null) wanted.text = true;
       else if (name === 'seed' && digits && BigInt(value) <= 18446744073709551615n) wanted.seed = value;
       else if (name === 'anzahl' && number >= 1 && number <= 100) wanted.count = value;
@@ -166,17 +169,22 @@
   // The state that the address asks for; a training replays no replies.
   function readAddress() {
     Object.assign(state, fromAddress(location.hash));
+    // "lichter" is the training of lights and shapes, named items only the
+    // training of encounters.
+    if (state.lights) state.training = true;
+    if (state.lights) state.items = null;
     if (state.training) state.replies = [];
     if (!state.training) state.items = null;
-    // A seed that the address names stays for "Neue Übung"; a drawn one not.
-    state.seedNamed = state.seed !== null;
+    // A seed that the address names stays for "Neue Übung"; one the page drew
+    // (which a reload finds in the history's state) does not.
+    state.seedNamed = state.seed !== null && !(history.state && history.state.gezogen);
     if (state.training && state.seed === null && state.items === null) drawSeed();
     say(state.refused);
   }
 
   function args() {
     if (!state.training) return [];
-    const list = ['--uebung'];
+    const list = state.lights ? ['--uebung', '--lichter'] : ['--uebung'];
     if (state.items !== null) return [...list, '--lagen', state.items];
     if (state.seed !== null) list.push('--seed', state.seed);
     if (state.count !== null) list.push('--anzahl', state.count);
@@ -193,7 +201,7 @@
     if (state.training && state.items !== null) {
       words.push('ueben', 'lagen=' + state.items);
     } else if (state.training) {
-      words.push('ueben', 'seed=' + state.seed);
+      words.push(state.lights ? 'lichter' : 'ueben', 'seed=' + state.seed);
       if (state.count !== null) words.push('anzahl=' + state.count);
     }
     if (state.text) words.push('text');
@@ -203,7 +211,7 @@
     }
     const address = words.length ? '#' + words.join('&') : location.pathname + location.search;
     if (address !== (location.hash || location.pathname + location.search)) {
-      history.replaceState(null, '', address);
+      history.replaceState({ gezogen: !state.seedNamed }, '', address);
     }
   }
 
@@ -224,6 +232,7 @@
     'Verkehrstrennungsgebiete (KVR Regel 10)',
     'Vorfahrt im Fahrwasser (§ 25 SeeSchStrO)',
     'Rechtsfahrgebot und Begegnen im Fahrwasser (KVR Regel 9 a), § 24 SeeSchStrO)',
+    'Lichter und Signalkörper (KVR Regeln 21 bis 28)',
   ];
 
   // The first answers of the last 30 days, {t, thema, richtig}, and the items
@@ -254,13 +263,19 @@
   }
 
   // A training answer judged: a first answer counts; a wrong one puts its
-  // item on the list to practise, a right one takes it off.
+  // item on the list to practise, a right one takes it off (items of the
+  // training of encounters: those of lights and shapes count by topic only).
   function judged(b) {
     if (b.wiederholung) return;
     const p = loadProgress();
-    p.antworten.push({ t: Date.now(), thema: b.thema, richtig: b.ergebnis === 'richtig' });
-    p.fehler = p.fehler.filter((f) => f.seed !== b.seed || f.lage !== b.lage);
-    if (b.ergebnis !== 'richtig') p.fehler.push({ seed: b.seed, lage: b.lage });
+    // Items practised again leave or stay on the list; counted they were.
+    if (state.items === null) {
+      p.antworten.push({ t: Date.now(), thema: b.thema, richtig: b.ergebnis === 'richtig' });
+    }
+    if (b.art === 'begegnungen') {
+      p.fehler = p.fehler.filter((f) => f.seed !== b.seed || f.lage !== b.lage);
+      if (b.ergebnis !== 'richtig') p.fehler.push({ seed: b.seed, lage: b.lage });
+    }
     saveProgress(p);
     if (!progressView.hidden) showProgress();
   }
@@ -289,6 +304,7 @@
     const p = loadProgress();
     if (!p.fehler.length) return;
     state.training = true;
+    state.lights = false;
     state.items = p.fehler.map((f) => f.seed + ':' + f.lage).join(',');
     state.seed = null;
     state.count = null;
@@ -300,7 +316,16 @@
     writeAddress();
   });
 
-  $('fortschritt-loeschen').addEventListener('click', () => {
+  // Clearing asks once more: the second tap clears.
+  const clear = $('fortschritt-loeschen');
+  clear.addEventListener('click', () => {
+    if (!clear.dataset.sicher) {
+      clear.dataset.sicher = 'ja';
+      clear.textContent = 'Wirklich löschen?';
+      return;
+    }
+    delete clear.dataset.sicher;
+    clear.textContent = 'Fortschritt löschen';
     try {
       localStorage.removeItem(STORE);
     } catch (error) {
@@ -310,28 +335,61 @@
     say('Fortschritt gelöscht.');
   });
 
+  $('fortschritt-schliessen').addEventListener('click', () => {
+    showView('karte');
+    cards.shown();
+    cardView.querySelector('h2').focus();
+  });
+
   // --- The title and the information ----------------------------------------
 
-  const intro = new Map();  // the program's title and information screens, as shown
+  // The program's title and information screens, as an advisor run passed
+  // them, kept on the device so that a training can show them too.
+  const INFO = 'ausweichregeln.info';
+  let intro = {};
+  try {
+    intro = JSON.parse(localStorage.getItem(INFO)) || {};
+  } catch (error) {
+    intro = {};
+  }
   function heardIntro(titel, texte) {
-    intro.set(titel, texte);
+    intro[titel] = texte;
+    try {
+      localStorage.setItem(INFO, JSON.stringify(intro));
+    } catch (error) {
+      // Not kept: the dialog shows what this visit heard.
+    }
   }
 
+  const dialog = $('info');
   $('info-zeigen').addEventListener('click', () => {
     const box = $('info-text');
     box.textContent = '';
-    for (const [titel, texte] of intro) {
-      const h = document.createElement('h3');
-      h.textContent = titel;
-      box.append(h);
+    let warned = false;
+    for (const [titel, texte] of Object.entries(intro)) {
+      if (!Array.isArray(texte)) continue;
+      if (titel !== $('info-titel').textContent) {
+        const h = document.createElement('h3');
+        h.textContent = titel;
+        box.append(h);
+      }
       for (const t of texte) {
+        warned = warned || /Gewähr/.test(t);
         const p = document.createElement('p');
         p.textContent = t;
         box.append(p);
       }
     }
+    dialog.querySelector('.gewaehr').hidden = warned;
     more.open = false;
-    $('info').showModal();
+    dialog.showModal();
+  });
+  // Closed, the focus goes back to where the dialog was opened from.
+  dialog.addEventListener('close', () => more.querySelector('summary').focus());
+
+  // "Mehr" closes with Escape, a tap elsewhere, or a choice in it.
+  document.addEventListener('click', (event) => {
+    if (more.open && !more.contains(event.target)) more.open = false;
   });
 
   // Where the browser offers to install the page as an app: a quiet button.
@@ -619,7 +677,14 @@
   }
 
   document.addEventListener('keydown', (event) => {
-    if (event.ctrlKey || event.altKey || event.metaKey) return;
+    if (event.ctrlKey || event.altKey || event.metaKey || dialog.open) return;
+    if (more.open) {
+      if (event.key === 'Escape') {
+        more.open = false;
+        more.querySelector('summary').focus();
+      }
+      return;
+    }
     if (!cardView.hidden) cardKey(event);
     else if (!textView.hidden) textKey(event);
   });
@@ -630,6 +695,7 @@
   // and information screens that followed it on the way to a new encounter.
   back.addEventListener('click', () => {
     if (!current || current.replies.length === 0 || state.training) return;
+    if (!progressView.hidden) showView('karte');
     let n = current.replies.length;
     while (n > 0 && current.intros[n - 1]) n -= 1;
     startAfresh(current.replies.slice(0, Math.max(0, n - 1)));
@@ -672,7 +738,8 @@
 
   function showState() {
     $('mode-beraten').setAttribute('aria-pressed', String(!state.training));
-    $('mode-ueben').setAttribute('aria-pressed', String(state.training));
+    $('mode-ueben').setAttribute('aria-pressed', String(state.training && !state.lights));
+    $('mode-lichter').setAttribute('aria-pressed', String(state.lights));
     viewButton.setAttribute('aria-pressed', String(state.text));
     textView.hidden = !state.text;
     cardView.hidden = state.text || !progressView.hidden;
@@ -705,7 +772,8 @@
   modes.addEventListener('click', (event) => {
     const button = event.target.closest('button');
     if (!button) return;
-    state.training = button.dataset.mode === 'ueben';
+    state.training = button.dataset.mode !== 'beraten';
+    state.lights = button.dataset.mode === 'lichter';
     state.seed = null;
     state.count = null;
     state.items = null;

@@ -34,6 +34,7 @@ window.ausweichKarten = function (root, answer, hooks) {
   let skip = 0;         // screens still to pass on the way to a new encounter
   let lage = '';        // the training's item heading: "Lage 3 von 10"
   let right = 0;        // the training's first answers that were right
+  let answers = false;  // it counts answers, two an item (lights and shapes), not items
 
   function el(tag, attributes, ...children) {
     const node = document.createElement(tag);
@@ -69,6 +70,10 @@ window.ausweichKarten = function (root, answer, hooks) {
     [/\bbzw\./g, 'beziehungsweise'],
     [/\bz\.B\./g, 'zum Beispiel'],
     [/\bAbs\./g, 'Absatz'],
+    [/\bBB\b/g, 'Backbord'],
+    [/\bStB\b/g, 'Steuerbord'],
+    [/\bgrd\b/g, 'Grad'],
+    [/-->|->|==>/g, ' nach '],
   ];
 
   // A line of the advisor as it stands for the eye and, where its signs or
@@ -183,6 +188,7 @@ window.ausweichKarten = function (root, answer, hooks) {
   // are still to be given, the words fold away.
   function pictures(k, folded) {
     if (!k.bilder) return document.createDocumentFragment();
+    if (k.zeit && !k.urteil) return lookout(k);
     pictured = { k, folded };
     const b = k.bilder[night ? 'nacht' : 'tag'];
     const group = el('div', { class: 'bilder', role: 'group', 'aria-label': 'Bilder der Begegnung' },
@@ -199,20 +205,62 @@ window.ausweichKarten = function (root, answer, hooks) {
     return frameOf;
   }
 
+  // An item of lights and shapes before its solution: only what A's lookout
+  // sees of B, large, at the time of day the item sets, named by what it
+  // shows; the view from above would give B's kind away.
+  function lookout(k) {
+    const b = k.bilder[k.zeit];
+    const box = el('div', { id: 'sicht', class: 'ausguck' });
+    box.innerHTML = b.sicht;
+    const image = box.firstElementChild;
+    if (image) {
+      const title = image.querySelector('title');
+      image.setAttribute('role', 'img');
+      image.setAttribute('aria-label', title && title.textContent ? title.textContent : 'Was der Ausguck von A sieht');
+      if (title) title.remove();
+    }
+    return el('div', { class: 'bilder-rahmen' },
+      el('div', { class: 'bilder', role: 'group', 'aria-label': 'Was der Ausguck sieht' }, box));
+  }
+
   // The training's place: "Lage 3 von 10 · 2 richtig".
   function progress() {
     if (!lage) return null;
-    return el('p', { class: 'fortschritt', text: lage + ' · ' + right + ' richtig' });
+    const counted = answers ? ' Antworten richtig' : ' richtig';
+    return el('p', { class: 'fortschritt', text: lage + ' · ' + right + counted });
+  }
+
+  // How an answer was judged, in words with a mark beside them.
+  function judgement(b) {
+    const mark = { richtig: '✓', teilweise_richtig: '◐', falsch: '✗' }[b.ergebnis];
+    const words = {
+      richtig: 'Richtig',
+      teilweise_richtig: 'Teilweise richtig – Ihre Wahl: ' + b.wahl,
+      falsch: 'Falsch – Ihre Wahl: ' + b.wahl,
+    }[b.ergebnis];
+    return [el('span', { class: 'zeichen', 'aria-hidden': 'true', text: mark }), words];
   }
 
   function question(k, withContent) {
     const f = k.frage;
-    const c = card(k.art, f.titel);
     const item = k.art === 'wahl';
+    // The second question of an item of lights and shapes: the judgement of
+    // the first is the card's heading, the question follows it.
+    const second = item && k.bewertung;
+    const c = card(second ? 'wahl-bewertung' : k.art, second ? '' : f.titel);
+    if (second) {
+      c.classList.add('bewertung-' + k.bewertung.ergebnis);
+      c.querySelector('h2').append(...judgement(k.bewertung));
+      if (k.bewertung.ergebnis !== 'richtig') {
+        c.append(el('p', { class: 'loesung', text: 'Richtig ist: ' + k.bewertung.richtig + '.' }));
+      }
+      c.append(lines(k.zeilen.filter((z) => typeof z === 'object' && z.art === 'grund')));
+      c.append(el('h3', { class: 'frage', text: f.titel }));
+    }
     // A training item: its facts, the picture, the answers; the training's
     // introduction, on the first item, below them.
     if (item) {
-      c.prepend(progress() || '');
+      c.querySelector('h2').after(progress() || '');
       c.append(lines(k.zeilen.filter((z) => typeof z === 'object' && z.art === 'beschreibung')));
     }
     c.append(pictures(k, true));
@@ -238,7 +286,7 @@ window.ausweichKarten = function (root, answer, hooks) {
     }
     buttons.append(button('0', 'Ende', { class: 'ende', 'aria-keyshortcuts': '0' }));
     c.append(buttons);
-    if (withContent && item) c.append(content(k, ['lage', 'beschreibung']));
+    if (withContent && item) c.append(content(k, ['lage', 'beschreibung', 'urteil', 'grund']));
     return c;
   }
 
@@ -266,16 +314,11 @@ window.ausweichKarten = function (root, answer, hooks) {
   // own lines below.
   function feedback(k) {
     const b = k.bewertung;
-    const mark = { richtig: '✓', teilweise_richtig: '◐', falsch: '✗' }[b.ergebnis];
-    const words = {
-      richtig: 'Richtig',
-      teilweise_richtig: 'Teilweise richtig – Ihre Wahl: ' + b.wahl,
-      falsch: 'Falsch – Ihre Wahl: ' + b.wahl,
-    }[b.ergebnis];
     const c = card('bewertung', '');
     c.classList.add('bewertung-' + b.ergebnis);
-    c.querySelector('h2').append(el('span', { class: 'zeichen', 'aria-hidden': 'true', text: mark }), ' ' + words);
-    c.prepend(progress() || '');
+    c.querySelector('h2').append(...judgement(b));
+    if (k.zeit) night = k.zeit === 'nacht';
+    c.append(progress() || '');
     if (b.ergebnis !== 'richtig') c.append(el('p', { class: 'loesung', text: 'Richtig ist: ' + b.richtig + '.' }));
     const told = k.zeilen.filter((z) => typeof z === 'object' && ['auch_richtig', 'grund', 'hinweis'].includes(z.art));
     c.append(lines(told));
@@ -323,7 +366,7 @@ window.ausweichKarten = function (root, answer, hooks) {
 
   function show(k) {
     following = null;
-    if (k.bewertung) put(feedback(k));
+    if (k.bewertung && k.art === 'pause') put(feedback(k));
     else if (k.urteil) put(verdict(k));
     else if (k.art === 'pause') put(pause(k));
     else put(question(k, true));
@@ -369,7 +412,9 @@ window.ausweichKarten = function (root, answer, hooks) {
       if ((k.art === 'pause' && k.pause.halt === 'titel') || k.art === 'wahl') facts = [];
       if (k.genommen && k.genommen.knopf) facts.push(k.genommen);
       for (const z of k.zeilen) if (typeof z === 'object' && z.art === 'lage') lage = z.text;
+      if (k.zeit) answers = true;
       if (k.bewertung) {
+        answers = k.bewertung.art === 'lichter';
         if (!k.bewertung.wiederholung && k.bewertung.ergebnis === 'richtig') right += 1;
         if (hooks.judged) hooks.judged(k.bewertung);
       }
@@ -404,8 +449,11 @@ window.ausweichKarten = function (root, answer, hooks) {
         show(k);
         return;
       }
-      const c = card('ende', heading);
-      if (k) c.append(content(k));
+      // The training's score: its first line is the heading.
+      const score = k && k.zeilen.find((z) => typeof z === 'object' && z.art === 'ergebnis');
+      const c = card('ende', score ? score.text : heading);
+      if (k) c.append(content(k, score ? [] : null));
+      if (score) c.querySelectorAll('p.zeile-ergebnis')[0].remove();
       put(c);
     },
     // A fresh run.
@@ -416,6 +464,7 @@ window.ausweichKarten = function (root, answer, hooks) {
       skip = 0;
       lage = '';
       right = 0;
+      answers = false;
       put(card('laden', 'Der Berater startet …'));
     },
   };

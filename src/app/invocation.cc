@@ -20,6 +20,7 @@ constexpr std::string_view kHilfe[] = {
     "        ausweichregeln --uebung [--anzahl N] [--seed S]",
     "        ausweichregeln --uebung [--anzahl N] --seed S --bild K",
     "        ausweichregeln --uebung --lagen S:K[,S:K...]",
+    "        ausweichregeln --uebung --lichter [--anzahl N] [--seed S]",
     "        ausweichregeln --help | --version",
     "",
     "Ohne Argumente beraet das Programm: es fragt nach dem eigenen",
@@ -31,6 +32,9 @@ constexpr std::string_view kHilfe[] = {
     "Optionen:",
     "  --uebung      Uebung: zufaellige Begegnungen entscheiden, der",
     "                Berater erklaert jede Loesung",
+    "  --lichter     mit --uebung: Lichter und Signalkoerper; was der",
+    "                Ausguck von B sieht, welches Fahrzeug B ist und",
+    "                wer ausweichen muss",
     "  --anzahl N    Zahl der Begegnungen, 1 bis 100 (sonst 10)",
     "  --seed S      gleiche Zahl S, gleiche Begegnungen (ab 0)",
     "  --bild K      nur das Bild der Lage K als SVG ausgeben: von",
@@ -215,6 +219,10 @@ Invocation read_invocation(Argumente args) {
       nur_uebung = true;
       continue;
     }
+    if (arg == "--lichter") {
+      a.lichter = true;
+      continue;
+    }
     const NumberOption* option = zahloption(arg);
     if (option == nullptr) return unbekannt(arg);
     if (!lies_zahl(*option, args, i, a)) return a;
@@ -226,6 +234,11 @@ Invocation read_invocation(Argumente args) {
   if (a.lagen_anzahl > 0 && (a.mit_seed || a.bild > 0 || a.anzahl != 10)) {
     return fehler("--lagen gilt ohne --anzahl, --seed und --bild");
   }
+  if (a.lichter && a.art != Invocation::Art::ueben) {
+    return fehler("--lichter gilt nur mit --uebung");
+  }
+  if (a.lichter && a.bild != 0) return fehler("--bild gilt nicht mit --lichter");
+  if (a.lichter && a.lagen_anzahl > 0) return fehler("--lagen gilt nicht mit --lichter");
   return a.bild == 0 ? a : bild_pruefen(a);
 }
 
@@ -245,6 +258,9 @@ int ausweichregeln(Argumente args, Terminal& terminal, std::uint64_t zufall) {
       if (a.bild > 0) return write_worksheet(terminal, a.anzahl, a.seed, a.bild);
       if (a.lagen_anzahl > 0) {
         return run_training(terminal, std::span(a.lagen.data(), a.lagen_anzahl));
+      }
+      if (a.lichter) {
+        return run_lichteruebung(terminal, a.anzahl, a.mit_seed ? a.seed : zufall);
       }
       return run_training(terminal, a.anzahl, a.mit_seed ? a.seed : zufall);
     case Invocation::Art::beraten:

@@ -19,7 +19,8 @@ struct Invocation {
   int anzahl = 10;  // encounters of a training run
   bool mit_seed = false;
   std::uint64_t seed = 0;
-  int bild = 0;  // with --bild: the item whose picture alone is written
+  int bild = 0;          // with --bild: the item whose picture alone is written
+  bool lichter = false;  // with --lichter: the training of lights and shapes
   std::array<Herkunft, kMaxLagen> lagen{};  // with --lagen: the items named
   std::size_t lagen_anzahl = 0;
   LineBuilder fehler;  // for Art::fehler: the line for standard error

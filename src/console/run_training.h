@@ -18,4 +18,9 @@ int run_training(Terminal& terminal, int anzahl, std::uint64_t seed);
 /// and its number there.
 int run_training(Terminal& terminal, std::span<const Herkunft> lagen);
 
+/// The training of lights and shapes on `terminal`, as run_training runs the
+/// training of encounters: `anzahl` items drawn for `seed`, the score at the
+/// end however it ended. Returns the exit status.
+int run_lichteruebung(Terminal& terminal, int anzahl, std::uint64_t seed);
+
 }  // namespace ausweich

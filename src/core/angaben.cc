@@ -5,6 +5,7 @@ namespace ausweich {
 void Angaben::beginne() {
   gegeben_ = 0;
   peilung_ = Peilung::offen;
+  ansicht_ = {};
   anzahl_ = 0;
   entschieden_ = false;
 }
@@ -25,12 +26,14 @@ void Angaben::waiting(const Pause& p) {
   if (p.halt == Halt::titel) beginne();
 }
 
-void Angaben::vorlage(std::span<const Angabe> angaben, Peilung peilung) {
+void Angaben::vorlage(std::span<const Angabe> angaben, Peilung peilung,
+                      const Ansicht& ansicht) {
   beginne();
   for (const Angabe& a : angaben) {
     if (a.feld != nullptr && gegeben_ < antworten_.size()) antworten_[gegeben_++] = a;
   }
   peilung_ = peilung;
+  ansicht_ = ansicht;
 }
 
 void Angaben::duty(const Pflicht& p) {

@@ -11,6 +11,7 @@ constexpr double kAchterlich = 112.5;
 Bogen bogen(Licht l) {
   switch (l) {
     case Licht::topplicht:
+    case Licht::topplicht_achtern:
       return {-kAchterlich, kAchterlich};
     case Licht::seitenlicht_rot:
       return {-kAchterlich, 0};

@@ -36,8 +36,8 @@ class Dialogue {
   void verdict(const Pflicht& p) { listener_.verdict(p); }
   void states(Klasse k) { listener_.states(k); }
   void assume(std::string_view satz) { listener_.assume(satz); }
-  void vorlage(std::span<const Angabe> angaben, Peilung peilung) {
-    listener_.vorlage(angaben, peilung);
+  void vorlage(std::span<const Angabe> angaben, Peilung peilung, const Ansicht& ansicht) {
+    listener_.vorlage(angaben, peilung, ansicht);
   }
 
   /// Asks `frage`, offering the value of `code` as the default, and stores the

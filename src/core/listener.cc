@@ -35,8 +35,9 @@ void Listeners::states(Klasse k) {
 void Listeners::assume(std::string_view satz) {
   an_alle([&](Listener& l) { l.assume(satz); });
 }
-void Listeners::vorlage(std::span<const Angabe> angaben, Peilung peilung) {
-  an_alle([&](Listener& l) { l.vorlage(angaben, peilung); });
+void Listeners::vorlage(std::span<const Angabe> angaben, Peilung peilung,
+                        const Ansicht& ansicht) {
+  an_alle([&](Listener& l) { l.vorlage(angaben, peilung, ansicht); });
 }
 void Listeners::judged(const Beurteilung& b) {
   an_alle([&](Listener& l) { l.judged(b); });

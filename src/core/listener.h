@@ -8,6 +8,7 @@
 
 #include "core/frage.h"
 #include "core/pflicht.h"
+#include "core/signale.h"
 #include "core/situation.h"
 #include "core/textblock.h"
 
@@ -42,16 +43,21 @@ struct Pause {
   std::span<const std::string_view> text;
 };
 
-/// A training item answered: how the answer stands, the class chosen and
-/// the class the feedback names as right (the chosen one where it is), the
-/// topic the answer counts under, and the item itself, as the seed of its
-/// draw and its number there (the same item comes back for them), asked anew
-/// or as a repeat.
+/// The two kinds of training item: an encounter described in words, or what
+/// A's lookout sees of B.
+enum class Uebungsart : std::uint8_t { begegnungen, lichter };
+
+/// A training answer judged: how it stands, the answer chosen and the one the
+/// feedback names as right (the chosen one where it is), in words, the topic
+/// it counts under, and the item itself, as the kind of training, the seed of
+/// its draw and its number there (the same item comes back for them), asked
+/// anew or as a repeat.
 struct Beurteilung {
   Bewertung bewertung;
-  Klasse gewaehlt;
-  Klasse richtig;
+  std::string_view gewaehlt;
+  std::string_view richtig;
   Thema thema;
+  Uebungsart art;
   std::uint64_t seed;
   int nummer;
   bool wiederholung;
@@ -102,10 +108,12 @@ class Listener {
   /// sentence in proper German: "B ist im Hauptfahrwasser".
   virtual void assume(std::string_view) {}
   /// A training item about to be asked: the answers that set it up, in the
-  /// order its analysis asked them, and the bearing drawn. Once the learner
-  /// has answered, the duty that decides it follows as the verdict and every
+  /// order its analysis asked them, the bearing drawn, and how A sees B
+  /// (all open in the training of encounters; what B shows and the time of
+  /// day in the training of lights and shapes). Once the learner has
+  /// answered, the duty that decides it follows as the verdict and every
   /// other duty whose class counts as right as a duty.
-  virtual void vorlage(std::span<const Angabe>, Peilung) {}
+  virtual void vorlage(std::span<const Angabe>, Peilung, const Ansicht&) {}
   /// The learner's answer to a training item, judged, before the feedback's
   /// lines.
   virtual void judged(const Beurteilung&) {}
@@ -140,7 +148,8 @@ class Listeners final : public Listener {
   void verdict(const Pflicht& p) override;
   void states(Klasse k) override;
   void assume(std::string_view satz) override;
-  void vorlage(std::span<const Angabe> angaben, Peilung peilung) override;
+  void vorlage(std::span<const Angabe> angaben, Peilung peilung,
+               const Ansicht& ansicht) override;
   void judged(const Beurteilung& b) override;
   void asking(const Frage& f, Code vorschlag) override;
   void answered(const Frage& f, Code code) override;

@@ -64,6 +64,7 @@ inline Klasse klasse(const Pflicht& p) {
     case Gebot::rechts_halten:
       return Klasse::beide_fahren_rechts;
     case Gebot::allgemein:
+    case Gebot::kennzeichnen:
       break;
   }
   return Klasse::keine;

@@ -267,6 +267,103 @@ constexpr Eintrag kRegelbuch[] = {
      "Steuerbordseite des Fahrwassers ist die Seite, die ein von See einlaufendes "
      "Fahrzeug "
      "an Steuerbord hat (§ 2 Abs. 1 Nr. 2 SeeSchStrO)."},
+    {R::kvr_21,
+     "KVR Regel 21 a) bis c)",
+     "Das Topplicht zeigt weiß von recht voraus bis 22,5° achterlicher als querab an "
+     "jeder Seite (225°), die Seitenlichter zeigen über denselben Bogen je an ihrer "
+     "Seite "
+     "(112,5°), an Steuerbord grün, an Backbord rot, und das Hecklicht zeigt weiß über "
+     "135° nach achtern.",
+     G::kennzeichnen,
+     {},
+     T::lichter_und_signalkoerper,
+     "Unter 20 m Länge dürfen die Seitenlichter in einer Zweifarbenlaterne vereint sein; "
+     "Rundumlichter zeigen über den ganzen Horizont (Regel 21 e))."},
+    {R::kvr_23_a,
+     "KVR Regel 23 a)",
+     "Ein Maschinenfahrzeug in Fahrt führt vorn ein Topplicht, ab 50 m Länge ein zweites "
+     "achterlicher und höher als das vordere (ein kürzeres darf es führen), dazu "
+     "Seitenlichter und ein Hecklicht.",
+     G::kennzeichnen,
+     {},
+     T::lichter_und_signalkoerper,
+     "Unter 12 m Länge darf es statt Topplicht und Hecklicht ein weißes Rundumlicht "
+     "führen (Regel 23 d))."},
+    {R::kvr_25_a_b,
+     "KVR Regel 25 a) und b)",
+     "Ein Segelfahrzeug in Fahrt führt Seitenlichter und ein Hecklicht; unter 20 m Länge "
+     "dürfen sie in einer Dreifarbenlaterne an oder nahe der Mastspitze vereint sein.",
+     G::kennzeichnen,
+     {},
+     T::lichter_und_signalkoerper,
+     "Zusätzlich darf es an oder nahe der Mastspitze zwei Rundumlichter, rot über grün, "
+     "führen, nicht aber zusammen mit der Dreifarbenlaterne (Regel 25 c))."},
+    {R::kvr_25_e,
+     "KVR Regel 25 e)",
+     "Ein Fahrzeug unter Segel, das zugleich mit Maschinenkraft fährt, führt einen Kegel "
+     "mit der Spitze nach unten vorn, wo er am besten gesehen werden kann; es ist ein "
+     "Maschinenfahrzeug (Regel 3 b)) und führt nachts dessen Lichter (Regel 23).",
+     G::kennzeichnen,
+     {},
+     T::lichter_und_signalkoerper},
+    {R::kvr_26_b,
+     "KVR Regel 26 b)",
+     "Ein trawlendes Fahrzeug führt zwei Rundumlichter senkrecht übereinander, grün über "
+     "weiß, am Tag zwei Kegel mit den Spitzen zusammen übereinander; ab 50 m Länge "
+     "dazu ein Topplicht achterlicher und höher als das grüne Licht (ein kürzeres darf "
+     "es "
+     "führen), mit Fahrt durchs Wasser Seitenlichter und ein Hecklicht.",
+     G::kennzeichnen,
+     {},
+     T::lichter_und_signalkoerper},
+    {R::kvr_26_c,
+     "KVR Regel 26 c)",
+     "Ein fischendes Fahrzeug, das nicht trawlt, führt zwei Rundumlichter senkrecht "
+     "übereinander, rot über weiß, am Tag zwei Kegel mit den Spitzen zusammen "
+     "übereinander; mit Fahrt durchs Wasser dazu Seitenlichter und ein Hecklicht.",
+     G::kennzeichnen,
+     {},
+     T::lichter_und_signalkoerper,
+     "Reicht sein Fanggerät waagerecht mehr als 150 m weit, zeigt es in dessen Richtung "
+     "zusätzlich ein weißes Rundumlicht, am Tag einen Kegel mit der Spitze nach oben "
+     "(Regel 26 c) ii))."},
+    {R::kvr_27_a,
+     "KVR Regel 27 a)",
+     "Ein manövrierunfähiges Fahrzeug führt zwei rote Rundumlichter senkrecht "
+     "übereinander, am Tag zwei Bälle übereinander; mit Fahrt durchs Wasser dazu "
+     "Seitenlichter und ein Hecklicht.",
+     G::kennzeichnen,
+     {},
+     T::lichter_und_signalkoerper},
+    {R::kvr_27_b,
+     "KVR Regel 27 b)",
+     "Ein manövrierbehindertes Fahrzeug führt drei Rundumlichter senkrecht übereinander, "
+     "rot, weiß, rot, am Tag Ball, Rhombus, Ball übereinander; mit Fahrt durchs Wasser "
+     "dazu ein Topplicht oder Topplichter, Seitenlichter und ein Hecklicht.",
+     G::kennzeichnen,
+     {},
+     T::lichter_und_signalkoerper},
+    {R::kvr_28,
+     "KVR Regel 28",
+     "Ein tiefgangbehindertes Fahrzeug darf zusätzlich zu den Lichtern eines "
+     "Maschinenfahrzeugs drei rote Rundumlichter senkrecht übereinander führen, am Tag "
+     "einen Zylinder.",
+     G::kennzeichnen,
+     {},
+     T::lichter_und_signalkoerper},
+    {R::see_2_13_27_b,
+     "§ 2 Abs. 1 Nr. 13 SeeSchStrO, KVR Regel 27 b)",
+     "Ein Wegerechtschiff gilt als manövrierbehindertes Fahrzeug und zeigt dessen "
+     "Zeichen: zusätzlich zu den Fahrtlichtern rot, weiß, rot senkrecht übereinander, am "
+     "Tag Ball, Rhombus, Ball.",
+     G::kennzeichnen,
+     {},
+     T::lichter_und_signalkoerper,
+     "Dass ein Wegerechtschiff die Zeichen des manövrierbehinderten Fahrzeugs zeigt, "
+     "folgt aus § 2 Abs. 1 Nr. 13 mit Regel 27 b); so beantwortet es auch der "
+     "SKS-Katalog "
+     "(Schifffahrtsrecht Nr. 13). Außerhalb der Seeschifffahrtsstraßen zeigt ein "
+     "tiefgangbehindertes Fahrzeug die Zeichen nach Regel 28."},
 };
 
 constexpr bool in_reihe() {
@@ -276,7 +373,7 @@ constexpr bool in_reihe() {
       return false;
     }
   }
-  return std::size(kRegelbuch) == static_cast<std::size_t>(Regel::see_25_5) + 1;
+  return std::size(kRegelbuch) == static_cast<std::size_t>(Regel::see_2_13_27_b) + 1;
 }
 static_assert(in_reihe(), "every rule once, in the order of the ids, cited and stated");
 
@@ -300,6 +397,8 @@ std::string_view titel(Thema t) {
       return "Verkehrstrennungsgebiete (KVR Regel 10)";
     case Thema::vorfahrt_im_fahrwasser:
       return "Vorfahrt im Fahrwasser (§ 25 SeeSchStrO)";
+    case Thema::lichter_und_signalkoerper:
+      return "Lichter und Signalkörper (KVR Regeln 21 bis 28)";
     case Thema::begegnen_im_fahrwasser:
       break;
   }

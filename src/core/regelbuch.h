@@ -27,6 +27,7 @@ enum class Gebot : std::uint8_t {
   rechts_halten,       // keep to the starboard side of the fairway
   nach_steuerbord,     // alter course to starboard (each of both)
   allgemein,           // a general rule, not decided for this encounter
+  kennzeichnen,        // the lights and shapes a vessel shows: no duty towards another
 };
 
 /// A topic of the exam: the line of the score under which an answer counts.
@@ -40,6 +41,7 @@ enum class Thema : std::uint8_t {
   verkehrstrennungsgebiet,  // traffic separation schemes (Regel 10)
   vorfahrt_im_fahrwasser,   // the right of way in the fairway (§ 25)
   begegnen_im_fahrwasser,  // keeping right and meeting in the fairway (§ 24, Regel 9 a))
+  lichter_und_signalkoerper,  // what a vessel shows, and from which side (Regeln 21-28)
 };
 
 /// The topics in the order the score lists them.
@@ -53,6 +55,7 @@ inline constexpr Thema kThemen[] = {
     Thema::verkehrstrennungsgebiet,
     Thema::vorfahrt_im_fahrwasser,
     Thema::begegnen_im_fahrwasser,
+    Thema::lichter_und_signalkoerper,
 };
 
 /// A topic's heading, as an examiner names it: "Verantwortlichkeiten der
@@ -96,6 +99,17 @@ enum class Regel : std::uint8_t {
   see_25_2_3,
   see_25_4,
   see_25_5,
+  // The lights and shapes, which the training of lights and shapes cites.
+  kvr_21,
+  kvr_23_a,
+  kvr_25_a_b,
+  kvr_25_e,
+  kvr_26_b,
+  kvr_26_c,
+  kvr_27_a,
+  kvr_27_b,
+  kvr_28,
+  see_2_13_27_b,  // a Wegerechtschiff shows the signals of a vessel restricted
 };
 
 /// One rule as the book holds it.

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/frage.h"
+#include "core/regelbuch.h"
 
 namespace ausweich {
 
@@ -23,6 +24,7 @@ enum class Licht : std::uint8_t {
   rundum_rot,
   rundum_weiss,
   rundum_gruen,
+  topplicht_achtern,  // the second masthead light, abaft of and higher than the first
 };
 
 /// A day shape, by the name under which a picture marks it.
@@ -31,6 +33,40 @@ enum class Signalkoerper : std::uint8_t {
   kegel_spitzen_zusammen,  // two cones, points together: one shape
   rhombus,
   zylinder,
+  kegel_spitze_unten,  // one cone, point down: sailing under engine
+};
+
+/// Day or night: by day a vessel shows her shapes, by night her lights.
+enum class Tageszeit : std::uint8_t { tag, nacht };
+
+/// What a vessel shows, finer than the advisor's types: the kinds that the
+/// lights and shapes tell apart (KVR Regeln 23 bis 28, the SeeSchStrO's
+/// Wegerechtschiff). `nach_typ`: as her type and length give it (signale()
+/// below by type), which is how every picture of the advisor and of its
+/// training draws her.
+enum class Kennzeichnung : std::uint8_t {
+  nach_typ,
+  maschinenfahrzeug,             // power-driven, under 50 m: one masthead light
+  maschinenfahrzeug_ab_50m,      // power-driven, 50 m or more: two masthead lights
+  segelfahrzeug,                 // sailing, with separate sidelights and sternlight
+  segelfahrzeug_dreifarben,      // sailing, under 20 m, with the tricolour lantern
+  segelfahrzeug_unter_maschine,  // sailing and under engine: a power-driven vessel
+  trawler,                       // fishing, trawling
+  fischer,                       // fishing, not trawling
+  manoevrierbehindert,
+  manoevrierunfaehig,
+  tiefgangbehindert,  // under the KVR: Regel 28
+  wegerechtschiff,    // on a Seeschifffahrtsstraße: restricted by § 2 Abs. 1 Nr. 13
+};
+
+/// How an item of the training of lights and shapes has A see B: what B
+/// shows, and whether by day or by night. In the training of encounters
+/// both are open: B shows what her type gives, and the pictures show both
+/// times.
+struct Ansicht {
+  Kennzeichnung b = Kennzeichnung::nach_typ;
+  bool mit_zeit = false;  // whether `zeit` holds
+  Tageszeit zeit = Tageszeit::nacht;
 };
 
 /// The name of a light or a shape in a picture: "seitenlicht-rot".
@@ -61,6 +97,14 @@ struct Signale {
 /// (a Laenge; 0 where it was not asked) in the sea area `seegebiet` (a
 /// Seegebiet; 0 where it is not known yet), making way through the water.
 Signale signale(Code typ, Code laenge, Code seegebiet);
+
+/// The signals of a vessel of the kind `k`, making way through the water;
+/// for `nach_typ`, none (ask by type).
+Signale signale(Kennzeichnung k);
+
+/// The rule that prescribes what a vessel of the kind `k` shows; for
+/// `nach_typ`, the arcs of the lights (KVR Regel 21).
+Regel vorschrift(Kennzeichnung k);
 
 /// What a vessel carries besides, where `zweites_topplicht` is set; it
 /// follows "B führt ".

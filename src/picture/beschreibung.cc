@@ -78,7 +78,10 @@ void lichter(CommaList& liste, std::span<const Licht> alle, int aspekt) {
   const auto zu_sehen = [&](Licht l) {
     return hat(alle, l) && (aspekt < 0 || sichtbar(l, aspekt));
   };
-  if (zu_sehen(Licht::topplicht)) liste.naechstes() << "Topplicht";
+  if (zu_sehen(Licht::topplicht)) {
+    liste.naechstes() << (zu_sehen(Licht::topplicht_achtern) ? "zwei Topplichter"
+                                                             : "Topplicht");
+  }
   const bool rot = zu_sehen(Licht::seitenlicht_rot);
   const bool gruen = zu_sehen(Licht::seitenlicht_gruen);
   if (rot && gruen) liste.naechstes() << "rotes und grünes Seitenlicht";
@@ -105,6 +108,8 @@ Koerperwort koerperwort(Signalkoerper k) {
       return {"zwei Kegel mit den Spitzen zueinander", "Doppelkegel", "Doppelkegel"};
     case Signalkoerper::rhombus:
       return {"ein Rhombus", "Rhombus", "Rhomben"};
+    case Signalkoerper::kegel_spitze_unten:
+      return {"ein Kegel, Spitze unten", "Kegel", "Kegel"};
     case Signalkoerper::zylinder:
       break;
   }

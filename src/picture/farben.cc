@@ -21,6 +21,7 @@ std::string_view farbe(Licht l) {
     case Licht::rundum_gruen:
       return "#30d158";
     case Licht::topplicht:
+    case Licht::topplicht_achtern:
     case Licht::hecklicht:
     case Licht::dreifarben:
     case Licht::rundum_weiss:

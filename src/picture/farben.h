@@ -7,9 +7,6 @@
 
 namespace ausweich {
 
-/// Day or night: the pictures show shapes by day and lights by night.
-enum class Tageszeit : std::uint8_t { tag, nacht };
-
 /// The colours of a picture, by day or by night.
 struct Farben {
   std::string_view wasser, rinne, zone, land;

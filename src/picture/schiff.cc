@@ -23,7 +23,7 @@ struct Platz {
 constexpr Platz kPlaetze[] = {
     {Licht::topplicht, 0, -8},         {Licht::seitenlicht_rot, -5, -2},
     {Licht::seitenlicht_gruen, 5, -2}, {Licht::hecklicht, 0, 16},
-    {Licht::dreifarben, 0, -4},
+    {Licht::dreifarben, 0, -4},        {Licht::topplicht_achtern, 0, 5},
 };
 
 /// Her wake astern while she makes way: a longer one where she overtakes.
@@ -156,6 +156,9 @@ void zeichne_koerper(Writer& w, Signalkoerper k, int x, int y) {
       break;
     case Signalkoerper::zylinder:
       w << "M-3-4H3V4H-3Z";
+      break;
+    case Signalkoerper::kegel_spitze_unten:
+      w << "M-4-4H4L0 4Z";
       break;
   }
   w << "\"/>";

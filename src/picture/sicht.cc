@@ -41,6 +41,8 @@ Stelle stelle(Licht l, bool segler) {
   switch (l) {
     case Licht::topplicht:
       return {25, 0, 44};
+    case Licht::topplicht_achtern:
+      return {-30, 0, 50};
     case Licht::seitenlicht_rot:
       return segler ? Stelle{30, -8, 12} : Stelle{-28, -9, 16};
     case Licht::seitenlicht_gruen:

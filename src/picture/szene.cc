@@ -465,6 +465,9 @@ Code windseite(int kurs, int wind) {
 
 Signale signale_von(const Angaben& a, Schiff s) {
   const bool ist_a = s == Schiff::a;
+  if (!ist_a && a.ansicht().b != Kennzeichnung::nach_typ) {
+    return signale(a.ansicht().b);
+  }
   return signale(a.code(ist_a ? &Situation::ka1 : &Situation::kb1),
                  a.code(ist_a ? &Situation::ka2 : &Situation::kb2),
                  a.code(&Situation::kvr));

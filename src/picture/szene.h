@@ -103,7 +103,7 @@ struct Szene {
 Szene szene(const Angaben& a);
 
 /// The signals of A or of B, as far as the answers tell her type, her length
-/// and the sea area.
+/// and the sea area; B's as the item says, where it says what she shows.
 Signale signale_von(const Angaben& a, Schiff s);
 
 /// Whether the answers fix the side of B that faces A.

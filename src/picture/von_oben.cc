@@ -17,6 +17,7 @@ int gewicht(Gebot g) {
     case Gebot::rechts_halten:
       return 1;
     case Gebot::allgemein:
+    case Gebot::kennzeichnen:
       break;
   }
   return 0;

@@ -13,7 +13,7 @@ Aufgabe::Aufgabe(const Begegnung& b)
 void Aufgabe::vorlegen(Listener& l) const {
   std::array<Angabe, DrawnRun::kMaxQuestions> angaben;
   const std::size_t n = run().facts(angaben);
-  l.vorlage(std::span(angaben.data(), n), begegnung_.peilung);
+  l.vorlage(std::span(angaben.data(), n), begegnung_.peilung, Ansicht{});
 }
 
 void Aufgabe::aufloesen(Listener& l) const {

@@ -43,7 +43,7 @@ class Wertung {
   static constexpr std::size_t kThemenzahl = std::size(kThemen);
 
   std::array<Zaehler, kThemenzahl> themen_{};
-  std::array<Fehler, kMaxLagen> fehler_{};
+  std::array<Fehler, 2 * kMaxLagen> fehler_{};  // an item may ask two questions
   std::size_t fehler_anzahl_ = 0;
   std::size_t gestellt_ = 0;
   std::size_t richtig_ = 0;

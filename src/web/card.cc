@@ -57,6 +57,8 @@ std::string_view name(Gebot gebot) {
       return "rechts_halten";
     case Gebot::nach_steuerbord:
       return "nach_steuerbord";
+    case Gebot::kennzeichnen:
+      return "kennzeichnen";
     case Gebot::allgemein:
       break;
   }
@@ -167,9 +169,11 @@ void Card::judged(const Beurteilung& b) {
   bewertung_.clear();
   bewertung_.raw("{\"ergebnis\":")
       .string(kErgebnis[static_cast<std::size_t>(b.bewertung)]);
-  bewertung_.raw(",\"wahl\":").string(in_worten(b.gewaehlt));
-  bewertung_.raw(",\"richtig\":").string(in_worten(b.richtig));
+  bewertung_.raw(",\"wahl\":").string(b.gewaehlt);
+  bewertung_.raw(",\"richtig\":").string(b.richtig);
   bewertung_.raw(",\"thema\":").string(titel(b.thema));
+  bewertung_.raw(",\"art\":")
+      .string(b.art == Uebungsart::lichter ? "lichter" : "begegnungen");
   // The seed as text: a JavaScript number does not hold every 64-bit one.
   bewertung_.raw(",\"seed\":").string(Digits(b.seed).text());
   bewertung_.raw(",\"lage\":").number(b.nummer);
@@ -207,6 +211,12 @@ std::string_view Card::last(int status) {
 /// B's type is known, when there is little more to see than A.
 void Card::pictures() {
   if (angaben_.code(&Situation::kb1) == 0) return;
+  const Ansicht& ansicht = angaben_.ansicht();
+  if (ansicht.mit_zeit) {
+    karte_.whole([&ansicht](JsonText& j) {
+      j.raw(",\"zeit\":").string(ansicht.zeit == Tageszeit::tag ? "tag" : "nacht");
+    });
+  }
   const Bilder tag = zeichne(angaben_, Tageszeit::tag, tag_);
   const Bilder nacht = zeichne(angaben_, Tageszeit::nacht, nacht_);
   karte_.whole([&](JsonText& j) {

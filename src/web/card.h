@@ -23,19 +23,23 @@ namespace ausweich {
 ///    "status":0,                                               (ende)
 ///    "genommen":{"titel":..., "code":2, "knopf":...},  the answer taken last
 ///    "bewertung":{"ergebnis":"falsch", "wahl":..., "richtig":..., "thema":...,
-///                 "seed":"42", "lage":3, "wiederholung":false},
+///                 "art":"begegnungen"|"lichter", "seed":"42", "lage":3,
+///                 "wiederholung":false},
 ///                          a training item's answer judged (see Beurteilung)
 ///    "zeilen":[line, "", {"art":"grund","text":...}, ...],  the screen's lines
 ///    "tafel":[...],        the lines of a fixed screen (title, info, end)
 ///    "pflichten":[duty, ...], "urteil":duty, "annahmen":[...],
 ///    "gekuerzt":true,      only where something did not fit
+///    "zeit":"tag"|"nacht",  only where the item sets the time of day
 ///    "bilder":{"tag":{"bild":..., "sicht":..., "text":...}, "nacht":{...}}}
 ///
 /// "bilder" are the pictures of the encounter as far as the answers of this
 /// analysis tell it (the collector `angaben`, which listens beside the card),
 /// by day and by night: the view from above and what A's lookout sees of B
 /// (empty where B's aspect is open), as SVG, and what they show in words.
-/// There are none before B's type is known.
+/// There are none before B's type is known. An item of the training of
+/// lights and shapes sets the time of day ("zeit"): its lookout's view is
+/// the picture of that time.
 ///
 /// A duty is {"gebot", "schiff", "klasse", "worte", "regel", "stelle",
 /// "grund"}: what it asks, whom it binds, its class and the class in words
