@@ -368,14 +368,14 @@ Programm starte(std::string_view input, std::vector<const char*> args) {
 // The training's texts as a learner reads them, pinned: the introduction,
 // the items in words by night and by day, both questions with a refused
 // reply, right and wrong answers with their reasons, the advisor's lines,
-// the replay line, a repeat, the score with the new topic.
+// a partly right one, the replay line, repeats, the score with the new topic.
 TEST(LichterTest, AFixedRunWritesExactlyThis) {
   std::ifstream file(AUSWEICH_LICHTER_TRANSCRIPT, std::ios::binary);
   ASSERT_TRUE(file) << AUSWEICH_LICHTER_TRANSCRIPT;
   std::ostringstream expected;
   expected << file.rdbuf();
   constexpr std::string_view kInput =
-      "9\n1\n1\n\n4\n4\n\n2\n1\n\n2\n1\n\n3\n1\n\n4\n1\n\n";
+      "9\n3\n1\n\n4\n4\n\n1\n2\n\n3\n1\n\n2\n1\n\n1\n1\n\n";
   const Programm run =
       starte(kInput, {"--uebung", "--lichter", "--seed", "1", "--anzahl", "4"});
   EXPECT_EQ(run.status, 0);
@@ -396,7 +396,7 @@ TEST(LichterTest, BothAnswersOfAnItemAreJudged) {
     void read_enter() override {}
     Code read_choice(const Frage&) override { return antworten.at(gelesen++); }
     void judged(const Beurteilung& b) override { urteile.push_back(b); }
-    std::vector<Code> antworten{1, 1, 4, 4, 2, 1, 2, 1, 3, 1, 4, 1};
+    std::vector<Code> antworten{3, 1, 4, 4, 1, 2, 3, 1, 2, 1, 1, 1};
     std::size_t gelesen = 0;
     std::vector<Beurteilung> urteile;
   } gesicht;

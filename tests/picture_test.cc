@@ -144,8 +144,7 @@ TEST(PictureTest, SignalsByTypeAndRegime) {
       // and shows so (SKS Schifffahrtsrecht Nr. 13), not the draught signal.
       {tiefgangbehindert, 0, seeschifffahrtsstrassen,
        maschine + " rundum-rot rundum-rot rundum-weiss", "ball ball rhombus", true,
-       "gilt sie als Wegerechtschiff und damit als manövrierbehindert (§ 2 Abs. 1 Nr. "
-       "13 SeeSchStrO)"},
+       "gilt dann als manövrierbehindert (§ 2 Abs. 1 Nr. 13 SeeSchStrO)"},
   };
   Bildpuffer p;
   for (const Zeile& z : tafel) {

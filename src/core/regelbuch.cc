@@ -277,8 +277,9 @@ constexpr Eintrag kRegelbuch[] = {
      G::kennzeichnen,
      {},
      T::lichter_und_signalkoerper,
-     "Unter 20 m Länge dürfen die Seitenlichter in einer Zweifarbenlaterne vereint sein; "
-     "Rundumlichter zeigen über den ganzen Horizont (Regel 21 e))."},
+     "Unter 20 m Länge dürfen die Seitenlichter in einer Laterne in der Längsachse "
+     "vereint sein (Regel 21 b)); Rundumlichter zeigen über den ganzen Horizont "
+     "(Regel 21 e))."},
     {R::kvr_23_a,
      "KVR Regel 23 a)",
      "Ein Maschinenfahrzeug in Fahrt führt vorn ein Topplicht, ab 50 m Länge ein zweites "
@@ -287,8 +288,8 @@ constexpr Eintrag kRegelbuch[] = {
      G::kennzeichnen,
      {},
      T::lichter_und_signalkoerper,
-     "Unter 12 m Länge darf es statt Topplicht und Hecklicht ein weißes Rundumlicht "
-     "führen (Regel 23 d))."},
+     "Unter 12 m Länge darf es statt dieser Lichter ein weißes Rundumlicht und "
+     "Seitenlichter führen (Regel 23 d) i))."},
     {R::kvr_25_a_b,
      "KVR Regel 25 a) und b)",
      "Ein Segelfahrzeug in Fahrt führt Seitenlichter und ein Hecklicht; unter 20 m Länge "
@@ -302,7 +303,8 @@ constexpr Eintrag kRegelbuch[] = {
      "KVR Regel 25 e)",
      "Ein Fahrzeug unter Segel, das zugleich mit Maschinenkraft fährt, führt einen Kegel "
      "mit der Spitze nach unten vorn, wo er am besten gesehen werden kann; es ist ein "
-     "Maschinenfahrzeug (Regel 3 b)) und führt nachts dessen Lichter (Regel 23).",
+     "Maschinenfahrzeug im Sinne der Regel 3 b) und führt nachts dessen Lichter nach "
+     "Regel 23.",
      G::kennzeichnen,
      {},
      T::lichter_und_signalkoerper},
@@ -334,7 +336,9 @@ constexpr Eintrag kRegelbuch[] = {
      "Seitenlichter und ein Hecklicht.",
      G::kennzeichnen,
      {},
-     T::lichter_und_signalkoerper},
+     T::lichter_und_signalkoerper,
+     "Fahrzeuge unter 12 m Länge brauchen diese Lichter und Signalkörper nicht zu "
+     "führen, außer bei Taucherarbeiten (Regel 27 g))."},
     {R::kvr_27_b,
      "KVR Regel 27 b)",
      "Ein manövrierbehindertes Fahrzeug führt drei Rundumlichter senkrecht übereinander, "
@@ -342,7 +346,9 @@ constexpr Eintrag kRegelbuch[] = {
      "dazu ein Topplicht oder Topplichter, Seitenlichter und ein Hecklicht.",
      G::kennzeichnen,
      {},
-     T::lichter_und_signalkoerper},
+     T::lichter_und_signalkoerper,
+     "Fahrzeuge unter 12 m Länge brauchen diese Lichter und Signalkörper nicht zu "
+     "führen, außer bei Taucherarbeiten (Regel 27 g))."},
     {R::kvr_28,
      "KVR Regel 28",
      "Ein tiefgangbehindertes Fahrzeug darf zusätzlich zu den Lichtern eines "
@@ -353,17 +359,16 @@ constexpr Eintrag kRegelbuch[] = {
      T::lichter_und_signalkoerper},
     {R::see_2_13_27_b,
      "§ 2 Abs. 1 Nr. 13 SeeSchStrO, KVR Regel 27 b)",
-     "Ein Wegerechtschiff gilt als manövrierbehindertes Fahrzeug und zeigt dessen "
-     "Zeichen: zusätzlich zu den Fahrtlichtern rot, weiß, rot senkrecht übereinander, am "
-     "Tag Ball, Rhombus, Ball.",
+     "Ein Wegerechtschiff gilt als manövrierbehindertes Fahrzeug; nach dem "
+     "SKS-Fragenkatalog zeigt es zusätzlich zu den Fahrtlichtern rot, weiß, rot "
+     "senkrecht übereinander, am Tag entsprechend Ball, Rhombus, Ball.",
      G::kennzeichnen,
      {},
      T::lichter_und_signalkoerper,
-     "Dass ein Wegerechtschiff die Zeichen des manövrierbehinderten Fahrzeugs zeigt, "
-     "folgt aus § 2 Abs. 1 Nr. 13 mit Regel 27 b); so beantwortet es auch der "
-     "SKS-Katalog "
-     "(Schifffahrtsrecht Nr. 13). Außerhalb der Seeschifffahrtsstraßen zeigt ein "
-     "tiefgangbehindertes Fahrzeug die Zeichen nach Regel 28."},
+     "Die Zeichen folgen aus § 2 Abs. 1 Nr. 13 mit Regel 27 b); ausdrücklich nennt der "
+     "SKS-Fragenkatalog (Schifffahrtsrecht) die Lichter. Außerhalb der "
+     "Seeschifffahrtsstraßen zeigt ein tiefgangbehindertes Fahrzeug die Zeichen nach "
+     "Regel 28."},
 };
 
 constexpr bool in_reihe() {

@@ -46,10 +46,11 @@ constexpr std::string_view kTiefgangKvr =
     "Sie darf nach KVR Regel 28 zusätzlich zu den Lichtern eines Maschinenfahrzeugs drei "
     "rote Rundumlichter senkrecht übereinander führen, am Tag einen Zylinder.";
 constexpr std::string_view kWegerechtschiff =
-    "Auf der Seeschifffahrtsstraße gilt sie als Wegerechtschiff und damit als "
-    "manövrierbehindert (§ 2 Abs. 1 Nr. 13 SeeSchStrO). Nach dem SKS-Katalog "
-    "(Schifffahrtsrecht Nr. 13) zeigt sie dann zusätzlich zu den Fahrtlichtern "
-    "rot-weiß-rot, am Tag folgerichtig Ball-Rhombus-Ball wie nach KVR Regel 27 b).";
+    "Auf der Seeschifffahrtsstraße ist sie Wegerechtschiff, wenn sie wegen ihres "
+    "Tiefgangs den tiefsten Teil des Fahrwassers in Anspruch nehmen muss, und gilt dann "
+    "als manövrierbehindert (§ 2 Abs. 1 Nr. 13 SeeSchStrO). Nach dem SKS-Fragenkatalog "
+    "zeigt sie zusätzlich zu den Fahrtlichtern rot-weiß-rot, am Tag folgerichtig "
+    "Ball-Rhombus-Ball wie nach KVR Regel 27 b).";
 
 constexpr std::string_view kUnterMaschine =
     "Sie segelt und fährt zugleich mit Maschinenkraft: nach den Regeln ist sie ein "

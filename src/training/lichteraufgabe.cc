@@ -176,6 +176,16 @@ void was_a_sieht(LineBuilder& z, const Anblick& a, Seite s) {
 
 // --- The wrong answers ---------------------------------------------------------
 
+/// Whether kind `k` is met in `seegebiet`: a Wegerechtschiff only on the
+/// Seeschifffahrtsstraßen, where a vessel constrained by her draught is one
+/// (§ 2 Abs. 1 Nr. 13 SeeSchStrO) and shows no cylinder; that vessel with her
+/// signals of Regel 28 only outside them.
+bool im_seegebiet(Kennzeichnung k, Code seegebiet) {
+  if (k == K::wegerechtschiff) return seegebiet == seeschifffahrtsstrassen;
+  if (k == K::tiefgangbehindert) return seegebiet == hohe_see;
+  return true;
+}
+
 /// The kinds that a learner takes for kind `k`.
 std::span<const Kennzeichnung> verwechselbar(Kennzeichnung k) {
   static constexpr Kennzeichnung kMaschine[] = {K::maschinenfahrzeug_ab_50m,
@@ -315,7 +325,8 @@ void Lichteraufgabe::waehle_antworten() {
     std::size_t i = 0;
     for (const Kennzeichnung j : kKennzeichnungen) {
       for (const Seite s : kSeiten) {
-        if (!vergeben[i] && darstellbar(j, s) && stufe(nummer, j, s)) {
+        if (!vergeben[i] && darstellbar(j, s) && im_seegebiet(j, seegebiet) &&
+            stufe(nummer, j, s)) {
           liste[n++] = {j, s};
           vergeben[i] = true;
         }
