@@ -24,15 +24,18 @@ function(read_file path variable)
   set(${variable} "${content}" PARENT_SCOPE)
 endfunction()
 
-# The page's script `content` without its whole comment lines.
+# The page's script `content` without its whole comment lines and the
+# indentation of its lines (no string of the scripts spans lines).
 function(without_comment_lines variable)
   string(REGEX REPLACE "\n[ \t]*//[^\n]*" "" stripped "\n${${variable}}")
+  string(REGEX REPLACE "\n[ \t]+" "\n" stripped "${stripped}")
   set(${variable} "${stripped}" PARENT_SCOPE)
 endfunction()
 
-# The style `content` without its comments.
+# The style `content` without its comments and its indentation.
 function(without_style_comments variable)
   string(REGEX REPLACE "/\\*([^*]|\\*+[^*/])*\\*+/" "" stripped "${${variable}}")
+  string(REGEX REPLACE "\n[ \t]+" "\n" stripped "${stripped}")
   set(${variable} "${stripped}" PARENT_SCOPE)
 endfunction()
 
