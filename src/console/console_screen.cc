@@ -22,7 +22,8 @@ void ConsoleScreen::put(std::string_view bytes) {
 }
 
 void ConsoleScreen::put_number(std::int64_t n, std::size_t width) {
-  const std::string_view digits = Digits(n).text();
+  const Digits ziffern(n);  // the view below points into it
+  const std::string_view digits = ziffern.text();
   constexpr std::string_view kBlanks = "                    ";
   if (digits.size() < width)
     put(kBlanks.substr(0, std::min(width - digits.size(), kBlanks.size())));
