@@ -7,22 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "program.h"
 #include "session.h"
 #include "string_terminal.h"
 
 namespace ausweich::testing {
 namespace {
 
-struct Program {
-  std::string out, err;
-  int status;
-};
-
-Program program(std::string_view input, std::vector<const char*> args) {
-  StringTerminal t(input);
-  const int status = ausweichregeln(args, t, 0);
-  return {t.output(), t.diagnostics(), status};
-}
+constexpr auto program = run_program;
 
 TEST(CommandLineTest, OptionsAndTheirErrors) {
   const Program help = program("", {"--help"});

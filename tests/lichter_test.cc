@@ -20,6 +20,8 @@
 #include "gesetz.h"
 #include "picture/bilder.h"
 #include "picture/szene.h"
+#include "program.h"
+#include "sortiert.h"
 #include "string_terminal.h"
 #include "training/lichteraufgabe.h"
 #include "training/lichteruebung.h"
@@ -29,24 +31,6 @@ namespace ausweich::testing {
 namespace {
 
 using K = Kennzeichnung;
-
-std::string sortiert(std::vector<std::string> woerter) {
-  std::sort(woerter.begin(), woerter.end());
-  std::string s;
-  for (const std::string& w : woerter) s += (s.empty() ? "" : " ") + w;
-  return s;
-}
-
-/// The words of `text`, sorted.
-std::string sortiert(std::string_view text) {
-  std::vector<std::string> woerter;
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t ende = std::min(text.find(' ', i), text.size());
-    woerter.emplace_back(text.substr(i, ende - i));
-    i = ende + 1;
-  }
-  return sortiert(woerter);
-}
 
 /// The values of `attribut` in `svg`, sorted.
 std::string werte(std::string_view svg, std::string_view attribut) {
@@ -354,16 +338,7 @@ TEST(LichterTest, TheSameSeedDrawsTheSameItemsAndSortsComeRound) {
   EXPECT_EQ(sorten.size(), 100u) << "a sort again before all had come";
 }
 
-struct Programm {
-  std::string out, err;
-  int status;
-};
-
-Programm starte(std::string_view input, std::vector<const char*> args) {
-  StringTerminal t(input);
-  const int status = ausweichregeln(args, t, 0);
-  return {t.output(), t.diagnostics(), status};
-}
+constexpr auto starte = run_program;
 
 // The training's texts as a learner reads them, pinned: the introduction,
 // the items in words by night and by day, both questions with a refused
@@ -376,7 +351,7 @@ TEST(LichterTest, AFixedRunWritesExactlyThis) {
   expected << file.rdbuf();
   constexpr std::string_view kInput =
       "9\n3\n1\n\n4\n4\n\n1\n2\n\n3\n1\n\n2\n1\n\n1\n1\n\n";
-  const Programm run =
+  const Program run =
       starte(kInput, {"--uebung", "--lichter", "--seed", "1", "--anzahl", "4"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, expected.str());

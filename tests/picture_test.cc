@@ -13,6 +13,7 @@
 #include "picture/bilder.h"
 #include "picture/layout.h"
 #include "picture/szene.h"
+#include "sortiert.h"
 #include "training/aufgabe.h"
 #include "training/begegnung.h"
 #include "training/uebung.h"
@@ -21,23 +22,7 @@
 namespace ausweich {
 namespace {
 
-/// Blank-separated words, sorted.
-std::string sortiert(std::vector<std::string> woerter) {
-  std::sort(woerter.begin(), woerter.end());
-  std::string text;
-  for (const std::string& w : woerter) text += (text.empty() ? "" : " ") + w;
-  return text;
-}
-
-std::string sortiert(std::string_view text) {
-  std::vector<std::string> woerter;
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t ende = std::min(text.find(' ', i), text.size());
-    woerter.emplace_back(text.substr(i, ende - i));
-    i = ende + 1;
-  }
-  return sortiert(woerter);
-}
+using testing::sortiert;
 
 /// The values of `attribut` inside the group of vessel `schiff` ("" for the
 /// whole picture), sorted.
@@ -148,7 +133,7 @@ TEST(PictureTest, SignalsByTypeAndRegime) {
   };
   Bildpuffer p;
   for (const Zeile& z : tafel) {
-    SCOPED_TRACE(testing::Message() << z.typ << " " << z.laenge << " " << z.seegebiet);
+    SCOPED_TRACE(::testing::Message() << z.typ << " " << z.laenge << " " << z.seegebiet);
     const Signale s = signale(z.typ, z.laenge, z.seegebiet);
     EXPECT_EQ(s.zweites_topplicht, z.zweites_topplicht);
     EXPECT_NE(s.hinweis.find(z.hinweis), std::string_view::npos) << s.hinweis;
@@ -611,7 +596,7 @@ TEST(PictureTest, EveryPictureKeepsToTheFacts) {
       }
     }
     static int fehler() {
-      return testing::UnitTest::GetInstance()
+      return ::testing::UnitTest::GetInstance()
           ->current_test_info()
           ->result()
           ->total_part_count();

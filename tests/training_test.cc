@@ -15,6 +15,7 @@
 #include "app/invocation.h"
 #include "gesetz.h"
 #include "picture/bilder.h"
+#include "program.h"
 #include "session.h"
 #include "string_terminal.h"
 #include "training/aufgabe.h"
@@ -225,16 +226,7 @@ TEST(TrainingTest, FortyDrawsMixLikeTheExamAndMarkEveryAnswerByTheLaw) {
   EXPECT_LE(share("Regel 19"), 8);
 }
 
-struct Program {
-  std::string out, err;
-  int status;
-};
-
-Program training(std::string_view input, std::vector<const char*> args) {
-  StringTerminal t(input);
-  const int status = ausweichregeln(args, t, 0);
-  return {t.output(), t.diagnostics(), status};
-}
+constexpr auto training = run_program;
 
 // The training's texts as a learner reads them, pinned: the introduction,
 // descriptions, the question, refused replies, a right, a wrong and a partly

@@ -4,6 +4,7 @@
 
 #include "core/line_builder.h"
 #include "training/lichteraufgabe.h"
+#include "training/reihenfolge.h"
 #include "training/rueckmeldung.h"
 
 namespace ausweich {
@@ -12,9 +13,6 @@ namespace {
 /// The second question: its answers are the classes of duty.
 constexpr Frage kWerMussAusweichen = {
     nullptr, "Wer muss ausweichen?", {}, kKlassen, "Wer muss ausweichen?"};
-
-/// How many new items come between an item answered wrongly and its repeat.
-constexpr std::size_t kAbstand = 3;
 
 /// "Richtig: ..." or "Falsch (Ihre Wahl: n). Richtig ist m: ...", then why:
 /// what the right kind shows, and by night the arcs of the lights.
@@ -67,17 +65,11 @@ void Lichteruebung::einleitung(Dialogue& d) const {
 
 void Lichteruebung::run(Dialogue& d) {
   einleitung(d);
-  std::size_t naechste = 0;
-  while (naechste < ziehung_.anzahl || erste_wiederholung_ < wiederholungen_anzahl_) {
-    const bool faellig = erste_wiederholung_ < wiederholungen_anzahl_ &&
-                         (naechste == ziehung_.anzahl ||
-                          wiederholungen_[erste_wiederholung_].nach <= neue_);
-    const bool weiter = faellig
-                            ? stelle(d, wiederholungen_[erste_wiederholung_++].lage, true)
-                            : stelle(d, naechste++, false);
-    if (!weiter) {
-      d.spaces();
-      d.say(Zeilenart::text, "Übung vorzeitig beendet.");
+  std::size_t lage = 0;
+  bool wiederholung = false;
+  while (reihenfolge_.naechste(ziehung_.anzahl, lage, wiederholung)) {
+    if (!stelle(d, lage, wiederholung)) {
+      vorzeitig_beendet(d);
       return;
     }
   }
@@ -85,16 +77,7 @@ void Lichteruebung::run(Dialogue& d) {
 
 bool Lichteruebung::stelle(Dialogue& d, std::size_t lage, bool wiederholung) {
   const Lichteraufgabe a(ziehung_.lagen[lage]);
-  d.spaces();
-  d.block(textblock<kStrich>());
-  LineBuilder kopf;
-  if (wiederholung) {
-    kopf << "Wiederholung von Lage " << lage + 1;
-  } else {
-    kopf << "Lage " << lage + 1 << " von " << ziehung_.anzahl;
-  }
-  d.say(Zeilenart::lage, kopf.text());
-  d.block(textblock<kStrich>());
+  lagenkopf(d, lage, ziehung_.anzahl, wiederholung);
   for (const LineBuilder& zeile : a.beschreibung()) {
     d.say(Zeilenart::beschreibung, zeile.text());
   }
@@ -134,18 +117,15 @@ void Lichteruebung::auswerten(std::size_t lage, bool wiederholung,
   const Aufgabe& aufgabe = a.aufgabe();
   const Pflicht* genannt = aufgabe.loesung().pflicht(ausweichen);
   const bool entschieden = genannt != nullptr;
+  reihenfolge_.beantwortet(lage, wiederholung, erkannt && entschieden);
   if (wiederholung) {
     wertung_.wiederholung(erkannt);
     wertung_.wiederholung(entschieden);
     return;
   }
-  ++neue_;
   wertung_.erste_antwort(lage, Thema::lichter_und_signalkoerper, erkannt);
   const Pflicht& angerechnet = entschieden ? *genannt : aufgabe.entscheidung();
   wertung_.erste_antwort(lage, eintrag(angerechnet.regel).thema, entschieden);
-  if (!erkannt || !entschieden) {
-    wiederholungen_[wiederholungen_anzahl_++] = {lage, neue_ + kAbstand};
-  }
 }
 
 void Lichteruebung::ergebnis(Dialogue& d) const {

@@ -6,6 +6,7 @@
 
 #include "core/dialogue.h"
 #include "training/lichterziehung.h"
+#include "training/reihenfolge.h"
 #include "training/wertung.h"
 
 namespace ausweich {
@@ -42,12 +43,6 @@ class Lichteruebung {
   const Lichterziehung& ziehung() const { return ziehung_; }
 
  private:
-  /// An item to come back: which one, and after how many new items.
-  struct Wiederholung {
-    std::size_t lage;
-    std::size_t nach;
-  };
-
   void einleitung(Dialogue& d) const;
   /// Asks item `lage`, new or as a repeat; false when the learner ended.
   bool stelle(Dialogue& d, std::size_t lage, bool wiederholung);
@@ -56,10 +51,7 @@ class Lichteruebung {
 
   std::uint64_t seed_;
   Lichterziehung ziehung_;
-  std::size_t neue_ = 0;  // new items answered
-  std::array<Wiederholung, kMaxLagen> wiederholungen_{};
-  std::size_t erste_wiederholung_ = 0;
-  std::size_t wiederholungen_anzahl_ = 0;
+  Reihenfolge reihenfolge_;
   Wertung wertung_;
 };
 

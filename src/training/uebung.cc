@@ -5,6 +5,7 @@
 
 #include "core/line_builder.h"
 #include "training/aufgabe.h"
+#include "training/reihenfolge.h"
 #include "training/rueckmeldung.h"
 
 namespace ausweich {
@@ -12,9 +13,6 @@ namespace {
 
 /// The learner's question: its answers are the classes of duty.
 constexpr Frage kWasGilt = {nullptr, "Was gilt?", {}, kKlassen, "Was gilt?"};
-
-/// How many new items come between an item answered wrongly and its repeat.
-constexpr std::size_t kAbstand = 3;
 
 }  // namespace
 
@@ -58,17 +56,11 @@ void Uebung::einleitung(Dialogue& d) const {
 
 void Uebung::run(Dialogue& d) {
   einleitung(d);
-  std::size_t naechste = 0;
-  while (naechste < ziehung_.anzahl || erste_wiederholung_ < wiederholungen_anzahl_) {
-    const bool faellig = erste_wiederholung_ < wiederholungen_anzahl_ &&
-                         (naechste == ziehung_.anzahl ||
-                          wiederholungen_[erste_wiederholung_].nach <= neue_);
-    const bool weiter = faellig
-                            ? stelle(d, wiederholungen_[erste_wiederholung_++].lage, true)
-                            : stelle(d, naechste++, false);
-    if (!weiter) {
-      d.spaces();
-      d.say(Zeilenart::text, "Übung vorzeitig beendet.");
+  std::size_t lage = 0;
+  bool wiederholung = false;
+  while (reihenfolge_.naechste(ziehung_.anzahl, lage, wiederholung)) {
+    if (!stelle(d, lage, wiederholung)) {
+      vorzeitig_beendet(d);
       return;
     }
   }
@@ -76,16 +68,7 @@ void Uebung::run(Dialogue& d) {
 
 bool Uebung::stelle(Dialogue& d, std::size_t lage, bool wiederholung) {
   const Aufgabe a(ziehung_.lagen[lage]);
-  d.spaces();
-  d.block(textblock<kStrich>());
-  LineBuilder kopf;
-  if (wiederholung) {
-    kopf << "Wiederholung von Lage " << lage + 1;
-  } else {
-    kopf << "Lage " << lage + 1 << " von " << ziehung_.anzahl;
-  }
-  d.say(Zeilenart::lage, kopf.text());
-  d.block(textblock<kStrich>());
+  lagenkopf(d, lage, ziehung_.anzahl, wiederholung);
   for (std::size_t i = 0; i < a.beschreibung().size(); ++i) {
     d.say(Zeilenart::beschreibung, a.beschreibung()[i]);
   }
@@ -110,10 +93,9 @@ Beurteilung Uebung::auswerten(std::size_t lage, bool wiederholung, const Aufgabe
   if (wiederholung) {
     wertung_.wiederholung(richtig);
   } else {
-    ++neue_;
     wertung_.erste_antwort(lage, b.thema, richtig);
-    if (!richtig) wiederholungen_[wiederholungen_anzahl_++] = {lage, neue_ + kAbstand};
   }
+  reihenfolge_.beantwortet(lage, wiederholung, richtig);
   b.seed = herkunft_[lage].seed;
   b.nummer = herkunft_[lage].nummer;
   b.wiederholung = wiederholung;

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "core/dialogue.h"
+#include "training/reihenfolge.h"
 #include "training/wertung.h"
 #include "training/ziehung.h"
 
@@ -32,12 +33,6 @@ class Uebung {
   void ergebnis(Dialogue& d) const;
 
  private:
-  /// An item to come back: which one, and after how many new items.
-  struct Wiederholung {
-    std::size_t lage;
-    std::size_t nach;
-  };
-
   void einleitung(Dialogue& d) const;
   /// Asks item `lage`, new or as a repeat; false when the learner ended.
   bool stelle(Dialogue& d, std::size_t lage, bool wiederholung);
@@ -49,10 +44,7 @@ class Uebung {
   bool ausgewaehlt_ = false;  // the items were named, not drawn
   Ziehung ziehung_;
   std::array<Herkunft, kMaxLagen> herkunft_{};  // where each item comes from
-  std::size_t neue_ = 0;                        // new items answered
-  std::array<Wiederholung, kMaxLagen> wiederholungen_{};
-  std::size_t erste_wiederholung_ = 0;
-  std::size_t wiederholungen_anzahl_ = 0;
+  Reihenfolge reihenfolge_;
   Wertung wertung_;
 };
 
